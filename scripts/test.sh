@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Sets up and runs every test: installs dependencies, then builds and runs the
+# suite in a plain build, under AddressSanitizer + UndefinedBehaviorSanitizer and
+# under ThreadSanitizer, runs the fuzz targets for a bounded time and the
+# benchmarks as a short smoke run. Exits non-zero on the first failure.
+#
+#   ORVEK_FUZZ_SECONDS   seconds per fuzz target (default 60)
+#   ORVEK_JOBS           parallel build and test jobs (default: all cores)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=${ORVEK_JOBS:-$(nproc)}
+fuzz_seconds=${ORVEK_FUZZ_SECONDS:-60}
+
+"$root/scripts/install-deps.sh"
+
+step() { printf '\n=== %s ===\n' "$*"; }
+
+configure_and_build() {  # dir, then extra cmake arguments
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+run_ctest() {  # dir
+  ctest --test-dir "$1" --output-on-failure -j "$jobs" --timeout 600
+}
+
+step "plain build and tests"
+configure_and_build build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_ctest build/release
+
+step "AddressSanitizer + UndefinedBehaviorSanitizer"
+configure_and_build build/asan -DCMAKE_BUILD_TYPE=Debug -DORVEK_SANITIZE=address,undefined -DORVEK_BUILD_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build/asan
+
+step "ThreadSanitizer"
+configure_and_build build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEK_SANITIZE=thread -DORVEK_BUILD_BENCH=OFF
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 run_ctest build/tsan
+
+step "fuzz targets (${fuzz_seconds}s each)"
+CC=clang CXX=clang++ configure_and_build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORVEK_BUILD_FUZZ=ON -DORVEK_BUILD_TESTS=OFF -DORVEK_BUILD_BENCH=OFF
+"$root/scripts/run-fuzzers.sh" build/fuzz "$fuzz_seconds"
+
+step "benchmark smoke run"
+if [ -x build/release/bench/orvek_bench ]; then
+  build/release/bench/orvek_bench --benchmark_min_time=0.001 >/dev/null
+  echo "benchmarks ran"
+fi
+
+step "all tests passed"

@@ -1,0 +1,80 @@
+// The panel object and its frame routine.
+
+#include "ui/PavonixSimUI.h"
+
+#include "device/PavonixSimDevice.h"
+#include "ui/BitmapLoader.h"
+
+#include <orvek/util/logging/ConsoleLogger.h>
+
+#include <imgui.h>
+
+namespace orvek::internal {
+
+namespace {
+constexpr const char* kLogKey = "PavonixSimUI";
+}  // namespace
+
+PavonixSimUI& PavonixSimUI::GetInstance() {
+    static PavonixSimUI instance;
+    return instance;
+}
+
+void PavonixSimUI::setImGuiContext(ImGuiContext* ctx) {
+    m_imguiContext = ctx;
+    if (ctx != nullptr) {
+        ImGui::SetCurrentContext(ctx);
+    }
+}
+
+void PavonixSimUI::init() {
+    if (m_imguiContext != nullptr) {
+        ImGui::SetCurrentContext(m_imguiContext);
+    }
+    ConsoleLogger::getInstance().logInfo(kLogKey, "init - deploy path='%s'", BitmapLoader::GetDeployPath().c_str());
+}
+
+void PavonixSimUI::render() {
+    if (m_imguiContext != nullptr) {
+        ImGui::SetCurrentContext(m_imguiContext);
+    }
+    if (ImGui::GetCurrentContext() == nullptr) {
+        return;
+    }
+
+    // The GUI's frame time is the simulation's only clock.
+    PavonixSimDevice::GetInstance()->Tick(1000.0f * ImGui::GetIO().DeltaTime);
+
+    ImGui::SetNextWindowSize(ImVec2(600, 700), ImGuiCond_FirstUseEver);
+    if (ImGui::Begin("Pavonix Simulation", nullptr, 0)) {
+        const bool appearing = ImGui::IsWindowAppearing();
+        if (ImGui::BeginTabBar("PavonixSimTabs", 0)) {
+            if (ImGui::BeginTabItem("LEDs")) {
+                if (appearing) {
+                    ImGui::SetItemDefaultFocus();
+                }
+                DrawLedTab();
+                ImGui::EndTabItem();
+            }
+            if (ImGui::BeginTabItem("Modules")) {
+                DrawModulesTab();
+                ImGui::EndTabItem();
+            }
+            if (ImGui::BeginTabItem("Device")) {
+                DrawDeviceTab();
+                ImGui::EndTabItem();
+            }
+            ImGui::EndTabBar();
+        }
+    }
+    ImGui::End();
+}
+
+// The tab bodies are drawn by their own units as they are built; until then the
+// tabs are empty.
+void PavonixSimUI::DrawLedTab() {}
+void PavonixSimUI::DrawModulesTab() {}
+void PavonixSimUI::DrawDeviceTab() { DrawStatusControls(); }
+void PavonixSimUI::DrawStatusControls() {}
+
+}  // namespace orvek::internal

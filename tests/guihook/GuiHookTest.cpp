@@ -1,0 +1,136 @@
+// The simulation GUI's view of the library: extension points published through
+// the HAL, connects that install the hook, and frames that tick and draw.
+// One test per process: the hook is installed once per process.
+
+#include "device/PavonixSimDevice.h"
+#include "pavonixVariant/c_Pavonix.h"
+
+#include <orvek/util/hashing/IDCreator.h>
+
+#include <hal/Extensions.h>
+
+#include <gtest/gtest.h>
+#include <imgui.h>
+#include <imgui_internal.h>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using orvek::internal::IDCreator;
+using orvek::internal::PavonixSimDevice;
+using orvek::internal::Eventing::Event;
+using orvek::internal::Eventing::EventType;
+
+// The GUI side: what it collects through its extension points.
+std::mutex g_callbacksMutex;
+std::vector<std::function<void()>> g_initCallbacks;
+std::vector<std::function<void()>> g_frameCallbacks;
+ImGuiContext* g_guiContext = nullptr;
+
+void AddGuiInit(std::function<void()> callback) {
+    std::lock_guard lock(g_callbacksMutex);
+    g_initCallbacks.push_back(std::move(callback));
+}
+void AddGuiLateExecute(std::function<void()> callback) {
+    std::lock_guard lock(g_callbacksMutex);
+    g_frameCallbacks.push_back(std::move(callback));
+}
+ImGuiContext* GetImguiContext() { return g_guiContext; }
+
+// A context with a display and a built font atlas, and no window or backend.
+ImGuiContext* MakeHeadlessContext() {
+    ImGuiContext* context = ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(1280, 800);
+    unsigned char* pixels = nullptr;
+    int width = 0, height = 0;
+    io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+    return context;
+}
+
+void RunFrame(ImGuiContext* context, float deltaSeconds) {
+    ImGui::SetCurrentContext(context);
+    ImGui::GetIO().DeltaTime = deltaSeconds;
+    ImGui::NewFrame();
+    for (auto& callback : g_frameCallbacks) callback();
+    ImGui::Render();
+}
+
+int CountHeartbeats() {
+    int heartbeats = 0;
+    Event batch[16];
+    for (int n; (n = PavonixSimDevice::GetInstance()->TryPopAllEvents(batch, 16)) > 0;) {
+        for (int i = 0; i < n; ++i) heartbeats += batch[i].header.type == EventType::HeartBeat;
+    }
+    return heartbeats;
+}
+
+float ZoneTime(const char* zone) {
+    orvek::internal::pavonix::sim::ZoneState state{};
+    PavonixSimDevice::GetInstance()->TryGetZone(IDCreator::createId(zone), state);
+    return state.timeMs;
+}
+
+TEST(GuiHookTest, FirstConnectRegistersThePanelOnceAndFramesDriveTheDevice) {
+    std::unique_ptr<Pavonix_int> handle(pv_CreateInstance());
+    const std::string config = R"({"channels":{"c":{"id":"c","length":10,"zones":[
+        {"id":"strip","type":"strip","length":10}]}}})";
+    pv_ApplyConfigurationJson(handle.get(), config.data(), config.size());
+    pv_SetAnimation(handle.get(), "strip", orvek::led::Animation::Chase, {0, 0, 255}, units::millisecond_t(50), false,
+                    false);
+
+    // The GUI publishes its frame hooks before anyone connects.
+    HAL_PublishExtension("halsimgui::AddGuiInit", reinterpret_cast<void*>(&AddGuiInit));
+    HAL_PublishExtension("halsimgui::AddGuiLateExecute", reinterpret_cast<void*>(&AddGuiLateExecute));
+
+    std::vector<std::thread> robots;
+    for (int i = 0; i < 8; ++i) {
+        robots.emplace_back([&] { pv_Connect(handle.get(), orvek::connection::USBPort::kUSB1); });
+    }
+    for (auto& robot : robots) robot.join();
+    ASSERT_EQ(g_initCallbacks.size(), 1u);
+    ASSERT_EQ(g_frameCallbacks.size(), 1u);
+    pv_ConnectUart(handle.get(), orvek::connection::UARTPort::kMXP, 9600);
+    EXPECT_EQ(g_frameCallbacks.size(), 1u);
+    g_initCallbacks[0]();
+    CountHeartbeats();
+
+    // No ImGui context anywhere: a frame neither ticks nor draws.
+    ASSERT_EQ(ImGui::GetCurrentContext(), nullptr);
+    g_frameCallbacks[0]();
+    EXPECT_EQ(ZoneTime("strip"), 0.0f);
+    EXPECT_EQ(ImGui::GetCurrentContext(), nullptr);
+
+    // The GUI hands over its context; the panel makes it current on every frame.
+    g_guiContext = MakeHeadlessContext();
+    ImGui::SetCurrentContext(nullptr);
+    HAL_PublishExtension("halsimgui::GetImguiContext", reinterpret_cast<void*>(&GetImguiContext));
+    EXPECT_EQ(ImGui::GetCurrentContext(), g_guiContext);
+
+    for (int frame = 1; frame <= 49; ++frame) RunFrame(g_guiContext, 0.1f);
+    EXPECT_EQ(CountHeartbeats(), 0);
+    RunFrame(g_guiContext, 0.1f);  // 5000 ms of frames
+    EXPECT_EQ(CountHeartbeats(), 1);
+    EXPECT_NEAR(ZoneTime("strip"), 5000.0f, 0.1f);
+
+    ImGuiWindow* window = ImGui::FindWindowByName("Pavonix Simulation");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->WasActive);
+    EXPECT_EQ(window->SizeFull.x, 600.0f);
+    EXPECT_EQ(window->SizeFull.y, 700.0f);
+    ImGuiTabBar* tabs = GImGui->TabBars.GetByKey(window->GetID("PavonixSimTabs"));
+    ASSERT_NE(tabs, nullptr);
+    std::vector<std::string> names;
+    for (auto& tab : tabs->Tabs) names.emplace_back(tabs->GetTabName(&tab));
+    EXPECT_EQ(names, (std::vector<std::string>{"LEDs", "Modules", "Device"}));
+
+    ImGui::DestroyContext(g_guiContext);
+}
+
+}  // namespace

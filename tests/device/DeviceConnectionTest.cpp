@@ -189,6 +189,26 @@ TEST_F(ConnectionTest, ExternalDisconnectGivesDisconnectedAndErrorStatus) {
     EXPECT_EQ(HalEnum("Status"), 3);
 }
 
+TEST_F(ConnectionTest, TheNextTickNoticesAnotherToolsWrites) {
+    device.SetConnected(true);
+    TakeEvents();
+    WriteHalEnum("Status", 1);
+    device.Tick(16.0f);
+    EXPECT_EQ(TakeEventTexts(), (std::vector<std::string>{Heartbeat(Status::Booting), Heartbeat(Status::Booting)}));
+
+    WriteHalBool("Connected", false);
+    device.Tick(16.0f);
+    EXPECT_EQ(TakeEventTexts(), (std::vector<std::string>{"Disconnected(0)"}));
+    EXPECT_EQ(HalEnum("Status"), 3);
+
+    WriteHalBool("Connected", true);
+    device.Tick(16.0f);
+    EXPECT_EQ(TakeEventTexts(), (std::vector<std::string>{"Connected(0)", Heartbeat(Status::Active)}));
+    EXPECT_EQ(HalEnum("Status"), 2);
+    device.Tick(16.0f);
+    EXPECT_TRUE(TakeEvents().empty());
+}
+
 TEST_F(ConnectionTest, HandshakeOfAFreshDeviceByteByByte) {
     const auto info = device.GetHandshakeInfo();
     static_assert(sizeof(info) == 55);

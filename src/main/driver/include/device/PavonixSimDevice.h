@@ -346,6 +346,21 @@ private:
     void UpdateSequencePlayback();
     // Applies the current step of `state` to the zone; false when it cannot.
     bool ApplySequenceStep(uint16_t zoneId, SequencePlaybackState& state);
+    // The zone's state after the checks passed; null (and no event) when it has none.
+    pavonix::sim::ZoneState* FindZoneState_(uint16_t zoneId);
+    // Heartbeat part of Tick: counts while connected, restarts at 0 otherwise.
+    void AdvanceHeartbeatClock_(float deltaMs);
+    // One sequence entry per tick: false when the entry is to be removed.
+    bool AdvanceSequence_(uint16_t zoneId, SequencePlaybackState& playback);
+    // Milliseconds of one full pass of `step` on the zone (states x delay, 0 delay as 1).
+    uint64_t StepPassMs_(uint16_t zoneId, const SequenceStep& step) const;
+    // The animation command a sequence step plays on `zoneId`, one-shot clear.
+    static Command::LED::SetAnimationData StepAnimationData_(uint16_t zoneId, const SequenceStep& step);
+
+    // Test only: sees every command ApplyLED_ receives, with m_ledStateMutex held;
+    // empty in the library. Tests reach it and ApplyLED_ through LedCommandTestAccess.
+    std::function<void(const Command::LED::LEDCommand&)> m_appliedCommandProbe;
+    friend struct LedCommandTestAccess;
     // End of LED commands and playback (private)
 
     // ---- 9. Data members, in declaration order; the comment names the guarding lock ----

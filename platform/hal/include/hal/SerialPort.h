@@ -3,9 +3,10 @@
 // and read back through hal/simulation/SerialPortControl.h.
 //
 // Rules of the C face:
-//  - Every function with a `status` out-parameter sets it to 0 on success and to
-//    one of the HAL_kSerial* codes below on failure; a null `status` is allowed
-//    and simply not written.
+//  - Every function with a `status` out-parameter sets it to one of the
+//    HAL_kSerial* codes below on failure and leaves it untouched on success, so
+//    a caller sets it to 0 first and may test it once after several calls. A
+//    null `status` is allowed and simply not written.
 //  - Handles are never reused: after HAL_CloseSerial the old handle is invalid.
 //  - Every function may be called from any thread; one lock serialises them, and
 //    a read that waits releases it.
@@ -21,10 +22,15 @@ HAL_FIXED_ENUM(HAL_SerialPort){
 };
 
 // Parity codes for HAL_SetSerialParity.
+// clang-format off
 HAL_FIXED_ENUM(HAL_SerialParity){
-    HAL_SerialParity_None = 0, HAL_SerialParity_Odd = 1, HAL_SerialParity_Even = 2,
-    HAL_SerialParity_Mark = 3, HAL_SerialParity_Space = 4,
+    HAL_SerialParity_None = 0,
+    HAL_SerialParity_Odd = 1,
+    HAL_SerialParity_Even = 2,
+    HAL_SerialParity_Mark = 3,
+    HAL_SerialParity_Space = 4,
 };
+// clang-format on
 
 // Stop-bit codes for HAL_SetSerialStopBits (tenths of a bit).
 HAL_FIXED_ENUM(HAL_SerialStopBits){
@@ -36,12 +42,12 @@ HAL_FIXED_ENUM(HAL_SerialStopBits){
 // Failure codes written to `status`.
 HAL_FIXED_ENUM(HAL_SerialStatus){
     HAL_kSerialOk = 0,
-    HAL_kSerialNoSuchPort = -1,      // port outside HAL_SerialPort
-    HAL_kSerialPortInUse = -2,       // the port is already open
-    HAL_kSerialInvalidHandle = -3,   // not an open port's handle (closed, never opened, 0)
-    HAL_kSerialInvalidArgument = -4, // a setting or count out of range, or a null buffer
-    HAL_kSerialInjectedFailure = -5, // a test asked this call to fail
-    HAL_kSerialClosedDuringRead = -6 // the port was closed while a read waited
+    HAL_kSerialNoSuchPort = -1,       // port outside HAL_SerialPort
+    HAL_kSerialPortInUse = -2,        // the port is already open
+    HAL_kSerialInvalidHandle = -3,    // not an open port's handle (closed, never opened, 0)
+    HAL_kSerialInvalidArgument = -4,  // a setting or count out of range, or a null buffer
+    HAL_kSerialInjectedFailure = -5,  // a test asked this call to fail
+    HAL_kSerialClosedDuringRead = -6  // the port was closed while a read waited
 };
 
 #ifdef __cplusplus
@@ -68,8 +74,7 @@ void HAL_SetSerialTimeout(HAL_SerialPortHandle handle, double timeout, int32_t* 
 
 // Sends `count` bytes (count >= 0; buffer may be null only when count is 0).
 // Returns how many were sent: count, or 0 on failure.
-int32_t HAL_WriteSerial(HAL_SerialPortHandle handle, const char* buffer, int32_t count,
-                        int32_t* status);
+int32_t HAL_WriteSerial(HAL_SerialPortHandle handle, const char* buffer, int32_t count, int32_t* status);
 
 // Receives up to `count` bytes into `buffer`, waiting at most the port's timeout
 // for the first byte. Returns how many were received (0 when none came in time,

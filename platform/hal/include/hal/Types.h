@@ -9,8 +9,8 @@
 #define HAL_FIXED_ENUM(name) enum name : int32_t
 #else
 #define HAL_FIXED_ENUM(name) \
-  typedef int32_t name;      \
-  enum name
+    typedef int32_t name;    \
+    enum name
 #endif
 
 // A C boolean: 0 is false, anything else true.

@@ -6,6 +6,7 @@
 #include "hal/SerialPort.h"
 
 // The HAL calls that a test can make fail.
+// clang-format off
 HAL_FIXED_ENUM(HALSIM_SerialCall){
     HALSIM_SerialCall_Initialize = 0,
     HALSIM_SerialCall_BaudRate = 1,
@@ -16,19 +17,20 @@ HAL_FIXED_ENUM(HALSIM_SerialCall){
     HALSIM_SerialCall_Write = 6,
     HALSIM_SerialCall_Read = 7,
 };
+// clang-format on
 
 // What a port looks like from outside. Settings read -1 until set since the
 // port was last initialised.
 struct HALSIM_SerialPortState {
-  HAL_Bool open;
-  int32_t baud;
-  int32_t parity;
-  int32_t stopBits;
-  int32_t dataBits;
-  double timeoutSeconds;
-  int32_t initializeCount;  // successful HAL_InitializeSerialPort calls
-  int32_t closeCount;       // HAL_CloseSerial calls that closed this port
-  int32_t pendingReadBytes; // fed and not yet read
+    HAL_Bool open;
+    int32_t baud;
+    int32_t parity;
+    int32_t stopBits;
+    int32_t dataBits;
+    double timeoutSeconds;
+    int32_t initializeCount;   // successful HAL_InitializeSerialPort calls
+    int32_t closeCount;        // HAL_CloseSerial calls that closed this port
+    int32_t pendingReadBytes;  // fed and not yet read
 };
 #ifndef __cplusplus
 typedef struct HALSIM_SerialPortState HALSIM_SerialPortState;

@@ -1,15 +1,20 @@
-# orvek_area(<target> SOURCES_GLOBS <globs...> INCLUDE <dir> LIBS <libs...>)
+# orvek_area(<target> [SHARED] GLOBS <globs...> INCLUDE <dir> LIBS <libs...>)
 #
 # A library made of every .cpp its globs find: a static library of
-# position-independent code, or an interface target while the area has only headers.
+# position-independent code (a shared one with SHARED), or an interface target
+# while the area has only headers.
 function(orvek_area name)
-  cmake_parse_arguments(AREA "" "INCLUDE" "GLOBS;LIBS" ${ARGN})
+  cmake_parse_arguments(AREA "SHARED" "INCLUDE" "GLOBS;LIBS" ${ARGN})
   set(sources)
   if(AREA_GLOBS)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${AREA_GLOBS})
   endif()
   if(sources)
-    add_library(${name} STATIC ${sources})
+    if(AREA_SHARED)
+      add_library(${name} SHARED ${sources})
+    else()
+      add_library(${name} STATIC ${sources})
+    endif()
     target_include_directories(${name} PUBLIC ${AREA_INCLUDE})
     target_link_libraries(${name} PUBLIC ${AREA_LIBS})
   else()

@@ -9,7 +9,7 @@ packages=(
   nlohmann-json3-dev libimgui-dev
   libgtest-dev libgmock-dev libbenchmark-dev libssl-dev
   openjdk-17-jdk-headless
-  libglfw3-dev libgl-dev xvfb xauth
+  libglfw3-dev libgl-dev libgl1-mesa-dri libstb-dev xvfb xauth
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #pragma once
 // One HAL serial port with fixed line settings and a polling reader thread: the
 // whole of both serial transports, which differ only in their names. Private to
-// the transports; no guarantee beyond what UartSerialIO.h and UsbSerialIO.h say.
+// the transports; no guarantee beyond what HalSerialIO.h says.
 //
 // Locks, taken only in this order: _lifecycleMutex (open and close) before
 // _handleMutex; _deliveryMutex (held by the reader while a callback runs, so a
@@ -39,7 +39,7 @@ public:
     // Remembers the port and settings; opens nothing.
     HalSerialLink(HAL_SerialPort port, int baud, double timeoutSeconds);
     // Closes the port if open.
-    ~HalSerialLink();
+    virtual ~HalSerialLink();
     HalSerialLink(const HalSerialLink&) = delete;
     HalSerialLink& operator=(const HalSerialLink&) = delete;
 

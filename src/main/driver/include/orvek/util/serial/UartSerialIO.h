@@ -1,55 +1,16 @@
 #pragma once
-// The byte transport over a UART port (the MXP port): opens one HAL serial
-// port at 8 data bits, no parity, one stop bit, and hands every chunk its reader
-// thread receives to the read callback.
-//
-// Threads: writeBytes and setReadCallback may be called from any thread, the
-// read callback included; open and close from any thread, one at a time being
-// enough (they are serialised). The callback runs on the transport's reader
-// thread with a pointer that is valid only during the call. The transport must
-// not be destroyed from its own read callback.
-
-#include <orvek/util/serial/ISerialIO.h>
-
-#include <cstddef>
-#include <cstdint>
-#include <memory>
+// The byte transport over a UART port (the MXP port); see HalSerialIO.h for
+// its line settings, reader thread and threading rules.
 
 #include "hal/SerialPort.h"
+#include "orvek/util/serial/HalSerialIO.h"
 
 namespace orvek::internal {
 
-class UartSerialIOImpl;
-
-class UartSerialIO : public ISerialIO {
+class UartSerialIO final : public HalSerialIO {
 public:
     // Remembers the HAL port and baud rate; opens nothing and calls no HAL function.
     UartSerialIO(HAL_SerialPort port, int baud);
-    // Closes the transport.
-    ~UartSerialIO() override;
-    UartSerialIO(const UartSerialIO&) = delete;
-    UartSerialIO& operator=(const UartSerialIO&) = delete;
-
-    // Opens and configures the port and starts the reader. True on success, and
-    // at once when already open; false (no port held, no thread) when any HAL
-    // set-up step fails.
-    bool open();
-    // Stops the reader (waiting at most about one read and one 0.5 ms pause plus
-    // a callback under way) and releases the port; nothing when closed. From the
-    // read callback it only stops the reader; the port is released by the next
-    // close or by destruction.
-    void close();
-    // True while open.
-    bool isOpen() const;
-
-    // Sends the bytes when open; dropped when closed. A HAL failure drops the rest.
-    void writeBytes(const uint8_t* data, size_t length) override;
-    // Replaces the read callback (empty: received bytes are dropped). Called from
-    // any thread but the reader's, the old callback is not running once it returns.
-    void setReadCallback(SerialReadCallback callback) override;
-
-private:
-    std::unique_ptr<UartSerialIOImpl> _impl;
 };
 
 }  // namespace orvek::internal

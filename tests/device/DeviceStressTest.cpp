@@ -89,6 +89,9 @@ TEST_F(DeviceStressTest, ConcurrentUseLosesNothingAndNeverDeadlocks) {
     std::atomic<int> historyTooLong{0};
     std::atomic<int> ticks{0};
     const cfg::OrvekConfiguration config = StressConfig();
+    // The GUI thread's color command needs its zone from the start.
+    device.ApplyConfiguration(config);
+    ASSERT_EQ(TakeEvents().size(), 1u);
 
     std::vector<std::thread> threads;
     for (int p = 1; p <= kProducers; ++p) {

@@ -34,11 +34,11 @@ void PlotPixel(std::vector<domain::Color>& buffer, uint16_t rows, uint16_t cols,
     }
 }
 
-// The whole steps of stepMs in timeMs; 0 for a negative or undefined clock, and
-// never beyond what an int holds (the callers reduce it first).
+// The whole steps of stepMs in timeMs; 0 for a negative, infinite or undefined
+// clock. Callers reduce the result into their cycle before narrowing it.
 double WholeSteps(double timeMs, double stepMs) {
     const double steps = std::floor(timeMs / stepMs);
-    return steps > 0 ? steps : 0;
+    return std::isfinite(steps) && steps > 0 ? steps : 0;
 }
 
 // The scroll step shown: a one-shot text stops at totalState, a repeating one wraps.

@@ -98,3 +98,23 @@ TEST(ReaderNetwork, AddressIsIgnoredOutsideI2C) {
     EXPECT_EQ(config.network.type, cfg::NetworkType::CAN);
     EXPECT_EQ(config.network.i2c.address, 0);
 }
+
+// The overload for an already parsed value reads values built in code the same way.
+TEST(ReaderRoot, ParsedValueOverloadReadsBuiltValues) {
+    nlohmann::json root = {{"team", "77"}, {"channels", {{"c", {{"length", 4}}}}}};
+    const auto config = ParseConfig(root);
+    ASSERT_TRUE(config);
+    EXPECT_EQ(config->teamNumber, std::optional<std::string>("77"));
+    ASSERT_TRUE(config->channels);
+    EXPECT_EQ((*config->channels)[0].id, "c");
+
+    EXPECT_FALSE(ParseConfig(nlohmann::json::array({root}))->teamNumber);
+
+    root["channels"]["c"]["length"] = nlohmann::json::binary({1, 2});
+    try {
+        (void)ParseConfig(root);
+        FAIL() << "no error";
+    } catch (const nlohmann::json::type_error& error) {
+        EXPECT_EQ(std::string(error.what()), "[json.exception.type_error.302] type must be number, but is binary");
+    }
+}

@@ -80,17 +80,9 @@ void PavonixSimDevice::ResetForTesting() {
     m_timeSinceLastHeartbeat = 0.0f;
     m_connectionType = Eventing::ConnectionType::USB;
     m_sku = static_cast<uint16_t>(pavonix::sim::SimProductSku::kUnknown);
-    m_zones.clear();
-    m_groups.clear();
-    m_zoneTypes.clear();
-    m_zoneNames.clear();
-    m_groupNames.clear();
-    m_zoneStripLengths.clear();
-    m_sequencePlayback.clear();
-    m_sequenceDefs.clear();
-    m_zoneMatrixInfo.clear();
     {
         std::lock_guard configLock(m_configMutex);
+        ClearLedIndexes_();
         m_channels.clear();
         m_moduleConfig.clear();
         m_bitmapConfig.clear();

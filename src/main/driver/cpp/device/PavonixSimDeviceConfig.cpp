@@ -99,6 +99,16 @@ void PavonixSimDevice::ApplyConfiguration(const cfg::OrvekConfiguration& config)
         }
     }
 
+    ClearLedIndexes_();
+    IndexZonesAndChannelGroups_();
+    IndexConfiguredGroups_(config);
+    IndexSequences_(config);
+    PublishCounts_();
+    RecalculateConfigHash();
+    EmitHeartbeatLocked_();
+}
+
+void PavonixSimDevice::ClearLedIndexes_() {
     // Playback points into m_sequenceDefs, so it goes first.
     m_sequencePlayback.clear();
     m_zones.clear();
@@ -109,13 +119,6 @@ void PavonixSimDevice::ApplyConfiguration(const cfg::OrvekConfiguration& config)
     m_zoneStripLengths.clear();
     m_sequenceDefs.clear();
     m_zoneMatrixInfo.clear();
-
-    IndexZonesAndChannelGroups_();
-    IndexConfiguredGroups_(config);
-    IndexSequences_(config);
-    PublishCounts_();
-    RecalculateConfigHash();
-    EmitHeartbeatLocked_();
 }
 
 void PavonixSimDevice::IndexZonesAndChannelGroups_() {
@@ -221,15 +224,7 @@ void PavonixSimDevice::ClearConfiguration() {
     std::lock_guard configLock(m_configMutex);
     m_channels.clear();
     m_moduleConfig.clear();
-    m_sequencePlayback.clear();
-    m_zones.clear();
-    m_groups.clear();
-    m_zoneTypes.clear();
-    m_zoneNames.clear();
-    m_groupNames.clear();
-    m_zoneStripLengths.clear();
-    m_sequenceDefs.clear();
-    m_zoneMatrixInfo.clear();
+    ClearLedIndexes_();
     m_configHash.fill(0);
     m_appliedConfig.reset();
     // m_bitmapConfig stays: the panel may still be drawing the last bitmaps.

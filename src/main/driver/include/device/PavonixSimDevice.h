@@ -292,6 +292,8 @@ private:
     // ---- Configuration helpers (PavonixSimDeviceConfig.cpp); call with m_ledStateMutex
     //      and m_configMutex held ----
 
+    // Empties every LED index and ends every sequence.
+    void ClearLedIndexes_();
     void IndexZonesAndChannelGroups_();
     void IndexConfiguredGroups_(const Configuration::OrvekConfiguration& cfg);
     void IndexSequences_(const Configuration::OrvekConfiguration& cfg);

@@ -116,7 +116,13 @@ const std::string* ReadString(const json& object, const char* name) {
     return member && member->is_string() ? member->get_ptr<const std::string*>() : nullptr;
 }
 
-// Reads every element of an array member with `parse`, keeping those it returns.
+// The "id" of an element that is an object with a string "id"; null means drop the element.
+const std::string* RequiredId(const json& element) {
+    return element.is_object() ? ReadString(element, "id") : nullptr;
+}
+
+// Reads every element of an array member with `parse`, keeping those it returns; nothing
+// when the member is missing, not an array or kept no element.
 template <typename Record, typename ParseElement>
 std::optional<std::vector<Record>> ReadList(const json& root, const char* name, ParseElement parse) {
     const json* member = FindMember(root, name);
@@ -179,14 +185,11 @@ uint8_t ParseOrientation(const json& zone) {
 }
 
 std::optional<cfg::Zone> ParseZone(const json& element) {
-    if (!element.is_object()) {
-        return std::nullopt;
-    }
-    cfg::Zone zone{};
-    const std::string* id = ReadString(element, "id");
+    const std::string* id = RequiredId(element);
     if (id == nullptr) {
         return std::nullopt;
     }
+    cfg::Zone zone{};
     zone.id = *id;
     zone.brightness = ReadClampedByte(element, "brightness");
 
@@ -207,20 +210,6 @@ std::optional<cfg::Zone> ParseZone(const json& element) {
     return zone;
 }
 
-std::vector<cfg::Zone> ParseZones(const json& channel) {
-    std::vector<cfg::Zone> zones;
-    const json* member = FindMember(channel, "zones");
-    if (member == nullptr || !member->is_array()) {
-        return zones;
-    }
-    for (const json& element : *member) {
-        if (auto zone = ParseZone(element)) {
-            zones.push_back(std::move(*zone));
-        }
-    }
-    return zones;
-}
-
 // A channel without a name or without LEDs is skipped before its other members are read.
 std::optional<cfg::Channel> ParseChannel(const std::string& key, const json& value) {
     if (!value.is_object()) {
@@ -235,7 +224,7 @@ std::optional<cfg::Channel> ParseChannel(const std::string& key, const json& val
         return std::nullopt;
     }
     channel.brightness = ReadClampedByte(value, "brightness");
-    channel.zones = ParseZones(value);
+    channel.zones = ReadList<cfg::Zone>(value, "zones", ParseZone).value_or(std::vector<cfg::Zone>{});
     return channel;
 }
 
@@ -293,22 +282,13 @@ std::optional<cfg::Animation> ParseAnimation(const json& element) {
 
 // A sequence whose steps all fail stays, with no steps.
 std::optional<cfg::AnimationSequence> ParseSequence(const json& element) {
-    if (!element.is_object()) {
-        return std::nullopt;
-    }
-    const std::string* id = ReadString(element, "id");
+    const std::string* id = RequiredId(element);
     if (id == nullptr) {
         return std::nullopt;
     }
     cfg::AnimationSequence sequence;
     sequence.id = *id;
-    if (const json* steps = FindMember(element, "steps"); steps && steps->is_array()) {
-        for (const json& stepElement : *steps) {
-            if (auto step = ParseAnimation(stepElement)) {
-                sequence.steps.push_back(std::move(*step));
-            }
-        }
-    }
+    sequence.steps = ReadList<cfg::Animation>(element, "steps", ParseAnimation).value_or(std::vector<cfg::Animation>{});
     return sequence;
 }
 
@@ -317,10 +297,7 @@ std::optional<cfg::AnimationSequence> ParseSequence(const json& element) {
 // ---------------------------------------------------------------------------
 
 std::optional<cfg::Bitmap> ParseBitmap(const json& element) {
-    if (!element.is_object()) {
-        return std::nullopt;
-    }
-    const std::string* id = ReadString(element, "id");
+    const std::string* id = RequiredId(element);
     if (id == nullptr) {
         return std::nullopt;
     }
@@ -401,10 +378,7 @@ void ParseCustomConfig(const json& element, cfg::Module& module) {
 }
 
 std::optional<cfg::Module> ParseModule(const json& element) {
-    if (!element.is_object()) {
-        return std::nullopt;
-    }
-    const std::string* id = ReadString(element, "id");
+    const std::string* id = RequiredId(element);
     if (id == nullptr) {
         return std::nullopt;
     }
@@ -427,10 +401,7 @@ std::optional<cfg::Module> ParseModule(const json& element) {
 
 // A group without a usable "zoneIds" stays, with no zones.
 std::optional<cfg::AnimationGroup> ParseGroup(const json& element) {
-    if (!element.is_object()) {
-        return std::nullopt;
-    }
-    const std::string* id = ReadString(element, "id");
+    const std::string* id = RequiredId(element);
     if (id == nullptr) {
         return std::nullopt;
     }

@@ -34,6 +34,16 @@ const char* ConnectionToString(internal::ModuleInfo::ModuleConnectionType type) 
     }
 }
 
+// An array of `toJson` of each record, in vector order.
+template <typename Record, typename ToJsonFn>
+ordered_json ArrayOf(const std::vector<Record>& records, ToJsonFn toJson) {
+    ordered_json array = ordered_json::array();
+    for (const Record& record : records) {
+        array.push_back(toJson(record));
+    }
+    return array;
+}
+
 ordered_json NetworkToJson(const cfg::Network& network) {
     ordered_json json = ordered_json::object();
     json["mode"] = NetworkTypeToString(network.type);
@@ -138,11 +148,7 @@ ordered_json ChannelToJson(const cfg::Channel& channel) {
     if (channel.brightness) {
         json["brightness"] = *channel.brightness;
     }
-    ordered_json zones = ordered_json::array();
-    for (const cfg::Zone& zone : channel.zones) {
-        zones.push_back(ToJson(zone));
-    }
-    json["zones"] = std::move(zones);
+    json["zones"] = ArrayOf(channel.zones, [](const cfg::Zone& zone) { return ToJson(zone); });
     return json;
 }
 
@@ -156,13 +162,9 @@ ordered_json ChannelsToJson(const std::vector<cfg::Channel>& channels) {
 }
 
 ordered_json SequenceToJson(const cfg::AnimationSequence& sequence) {
-    ordered_json steps = ordered_json::array();
-    for (const cfg::Animation& step : sequence.steps) {
-        steps.push_back(ToJson(step));
-    }
     ordered_json json = ordered_json::object();
     json["id"] = sequence.id;
-    json["steps"] = std::move(steps);
+    json["steps"] = ArrayOf(sequence.steps, [](const cfg::Animation& step) { return ToJson(step); });
     return json;
 }
 
@@ -180,11 +182,7 @@ void WriteList(ordered_json& root, const char* name, const std::optional<std::ve
     if (!list || list->empty()) {
         return;
     }
-    ordered_json array = ordered_json::array();
-    for (const Record& record : *list) {
-        array.push_back(toJson(record));
-    }
-    root[name] = std::move(array);
+    root[name] = ArrayOf(*list, toJson);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ namespace orvek::internal::Animation::Frames {
 
 using domain::Color;
 
+// pi in double precision, as the curves use it.
 inline constexpr double kPi = 3.141592653589793;
 
 // A sine brightness wave, one wavelength per 60 LEDs, rolling one LED per step.
@@ -111,6 +112,7 @@ struct PlasmaBase {
   float sat;
 };
 
+// The color as hue and saturation; black and greys have hue 0 and saturation 0.
 static inline PlasmaBase PlasmaBaseOf(Color color) {
   const float rf = color.r / 255.0f;
   const float gf = color.g / 255.0f;

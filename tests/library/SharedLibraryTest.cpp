@@ -50,9 +50,9 @@ std::map<std::string, std::string> DefinedDynamicSymbols(const std::string& libr
         if (!(fields >> num >> value >> size >> type >> bind >> visibility >> index >> name)) continue;
         if (num.empty() || num.back() != ':' || index == "UND" || index == "Ndx") continue;
         const auto at = name.find('@');
+        if (index == "ABS" && at == std::string::npos) continue;  // a version's own definition
         const std::string plain = name.substr(0, at);
-        std::string version = at == std::string::npos ? "" : name.substr(name.find_first_not_of('@', at));
-        if (index == "ABS" && plain == version) continue;  // the version's own definition
+        const std::string version = at == std::string::npos ? "" : name.substr(name.find_first_not_of('@', at));
         symbols[plain] = version;
     }
     return symbols;

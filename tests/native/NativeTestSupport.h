@@ -24,7 +24,7 @@ inline const char* kNativeTestConfig = R"({
      "orientation": {"cornerTopBottom": "bottom", "sequenceLayout": "zigzag"}}]}},
   "sequences": [{"id": "seq", "steps": [{"animationId": "Fill", "delay": 10}]}],
   "bitmaps": [{"id": "logo", "type": "static", "path": "logo.bmp"}],
-  "groups": [{"id": "all", "zones": ["left", "panel"]}]
+  "groups": [{"id": "all", "zoneIds": ["left", "panel"]}]
 })";
 
 // Each test starts from a fresh device and a handle of its own.

@@ -115,6 +115,18 @@ TEST_F(PlaybackSequenceTest, LedCountStepsAddTheStripLength) {
     EXPECT_EQ(TicksUntilTheStepChanges("strip10", 5.0f), 3);
 }
 
+TEST_F(PlaybackSequenceTest, TheLongestStripLengthensThePassInsteadOfWrappingIt) {
+    // Chase on 65535 LEDs: 65540 states of 1 ms, not the 4 that a 16-bit count would leave.
+    auto config = TestConfiguration();
+    config.channels->push_back(MakeChannel("chLong", {Strip("long", 65535)}));
+    device.ApplyConfiguration(config);
+    Start("long", "chase");
+    Ticks(1, 65539.0f);
+    EXPECT_EQ(Playing("long"), Id("Chase"));
+    Ticks(1, 1.0f);
+    EXPECT_EQ(Playing("long"), Id("Fill"));
+}
+
 TEST_F(PlaybackSequenceTest, AnotherCommandEndsTheSequence) {
     Start("strip60", "blinkThenFill");
     device.DispatchSetColor(Id("strip60"), Rgb(5, 5, 5));

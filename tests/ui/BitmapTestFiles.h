@@ -30,7 +30,9 @@ public:
     Bytes& u32(uint32_t v) { return u16(uint16_t(v)).u16(uint16_t(v >> 16)); }
     Bytes& i32(int32_t v) { return u32(uint32_t(v)); }
     Bytes& raw(std::initializer_list<uint8_t> values) {
-        data.insert(data.end(), values);
+        for (uint8_t v : values) {
+            data.push_back(v);
+        }
         return *this;
     }
     Bytes& zeros(size_t count) {

@@ -48,6 +48,7 @@ ImGuiContext* MakeHeadlessContext() {
     ImGuiContext* context = ImGui::CreateContext();
     ImGuiIO& io = ImGui::GetIO();
     io.DisplaySize = ImVec2(1280, 800);
+    io.IniFilename = nullptr;  // no settings file from a test
     unsigned char* pixels = nullptr;
     int width = 0, height = 0;
     io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);

@@ -72,6 +72,9 @@ size_t FrameIndexAt(const Configuration::Bitmap& bitmap, size_t frameCount, floa
     return static_cast<size_t>(std::fmod(WholeSteps(timeMs, delayMs), double(frameCount)));
 }
 
+// One channel of TintColor: source × tint / 255, truncated.
+constexpr uint8_t TintChannel(uint8_t source, uint8_t tint) { return uint8_t(source * tint / 255); }
+
 // Nearest source coordinate of a matrix pixel centre, inside 0..size - 1.
 int SampleCoordinate(int matrixCoordinate, float scale, int size) {
     const double source = (matrixCoordinate + 0.5) * scale;
@@ -87,16 +90,27 @@ void DrawFrame(std::vector<domain::Color>& buffer, uint16_t rows, uint16_t cols,
     float scaleY = static_cast<float>(frame.height) / rows;
     scaleX = scaleX == 0 ? 1 : scaleX;
     scaleY = scaleY == 0 ? 1 : scaleY;
+    // Every row samples the same columns: work them out once per frame.
+    std::vector<size_t> sourceColumns(cols);
+    for (int col = 0; col < cols; ++col) {
+        sourceColumns[col] = size_t(SampleCoordinate(col, scaleX, frame.width));
+    }
+    const size_t drawable = std::min(buffer.size(), size_t(rows) * cols);
     for (int row = 0; row < rows; ++row) {
-        const size_t sourceY = SampleCoordinate(row, scaleY, frame.height);
+        const size_t sourceRow = size_t(SampleCoordinate(row, scaleY, frame.height)) * size_t(frame.width);
         for (int col = 0; col < cols; ++col) {
-            const size_t sourceX = SampleCoordinate(col, scaleX, frame.width);
-            const size_t offset = (sourceX + size_t(frame.width) * sourceY) * 3;
-            if (offset + 2 >= frame.pixels.size()) {
+            const size_t offset = (sourceRow + sourceColumns[col]) * 3;
+            const size_t target = size_t(row) * cols + size_t(col);
+            if (offset + 2 >= frame.pixels.size() || target >= drawable) {
                 continue;
             }
-            const domain::Color source(frame.pixels[offset], frame.pixels[offset + 1], frame.pixels[offset + 2]);
-            PlotPixel(buffer, rows, cols, col, row, TintColor(source, tint, applyTint));
+            // Channel by channel: a 3-byte Color round trip through the stack costs
+            // several times the arithmetic here.
+            const uint8_t* source = frame.pixels.data() + offset;
+            domain::Color& out = buffer[target];
+            out.r = applyTint ? TintChannel(source[0], tint.r) : source[0];
+            out.g = applyTint ? TintChannel(source[1], tint.g) : source[1];
+            out.b = applyTint ? TintChannel(source[2], tint.b) : source[2];
         }
     }
 }
@@ -140,7 +154,7 @@ domain::Color TintColor(const domain::Color& src, const domain::Color& tint, boo
     if (!applyTint) {
         return src;
     }
-    return {uint8_t(src.r * tint.r / 255), uint8_t(src.g * tint.g / 255), uint8_t(src.b * tint.b / 255)};
+    return {TintChannel(src.r, tint.r), TintChannel(src.g, tint.g), TintChannel(src.b, tint.b)};
 }
 
 void DrawMatrixGlyph(std::vector<domain::Color>& buffer, uint16_t rows, uint16_t cols, int baseX, int baseY, char c,

@@ -12,21 +12,8 @@ using BitmapLoader::LoadBitmap;
 using Configuration::Bitmap;
 using Configuration::BitmapType;
 
-Bitmap StaticBitmap(const std::string& path) {
-    Bitmap bitmap;
-    bitmap.id = "b";
-    bitmap.type = BitmapType::Static;
-    bitmap.path = path;
-    return bitmap;
-}
-
-Bitmap AnimatedBitmap(const std::string& folder) {
-    Bitmap bitmap;
-    bitmap.id = "b";
-    bitmap.type = BitmapType::Animated;
-    bitmap.folder = folder;
-    return bitmap;
-}
+Bitmap StaticBitmap(const std::string& path) { return bitmaptest::StaticBitmap("b", path); }
+Bitmap AnimatedBitmap(const std::string& folder) { return bitmaptest::AnimatedBitmap("b", folder); }
 
 int FirstLevel(const ImageSequence* seq) { return seq->frames.at(0).pixels.at(0); }
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,24 @@ std::string CaptureStdout(Fn&& fn) {
 
 inline std::string ErrorLine(const std::string& message) {
     return "[  Orvek   ] ERROR - BitmapLoader: " + message + "\n";
+}
+
+// Configured bitmaps as the configuration reader makes them.
+inline Configuration::Bitmap StaticBitmap(const std::string& id, const std::string& path) {
+    Configuration::Bitmap bitmap;
+    bitmap.id = id;
+    bitmap.type = Configuration::BitmapType::Static;
+    bitmap.path = path;
+    return bitmap;
+}
+inline Configuration::Bitmap AnimatedBitmap(const std::string& id, const std::string& folder,
+                                            std::optional<uint16_t> frameDelay = std::nullopt) {
+    Configuration::Bitmap bitmap;
+    bitmap.id = id;
+    bitmap.type = Configuration::BitmapType::Animated;
+    bitmap.folder = folder;
+    bitmap.frameDelay = frameDelay;
+    return bitmap;
 }
 
 // R, G, B of pixel (x, y) of a decoded frame.

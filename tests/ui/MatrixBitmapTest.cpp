@@ -18,8 +18,9 @@ using bitmaptest::Bytes;
 using bitmaptest::FreshDir;
 using bitmaptest::GreyPixelBmp;
 using bitmaptest::WriteFile;
+constexpr auto Animated = bitmaptest::AnimatedBitmap;
+constexpr auto Static = bitmaptest::StaticBitmap;
 using Configuration::Bitmap;
-using Configuration::BitmapType;
 using ui::FillMatrixBitmap;
 
 class MatrixBitmapTest : public testing::Test {
@@ -60,22 +61,6 @@ protected:
     PavonixSimDevice& device = *PavonixSimDevice::GetInstance();
     bitmaptest::fs::path dir;
 };
-
-Bitmap Animated(const std::string& id, const std::string& folder, std::optional<uint16_t> delay) {
-    Bitmap b;
-    b.id = id;
-    b.type = BitmapType::Animated;
-    b.folder = folder;
-    b.frameDelay = delay;
-    return b;
-}
-
-Bitmap Static(const std::string& id, const std::string& path) {
-    Bitmap b;
-    b.id = id;
-    b.path = path;
-    return b;
-}
 
 Color Grey(uint8_t level) { return Color(level, level, level); }
 

@@ -244,16 +244,5 @@ TEST(BitmapExtractChannelTest, ScalesRunsOfBitsToFullRange) {
     EXPECT_EQ(ExtractChannel(0xFFFF, 0xFFFF0000), 0);  // mask above the pixel's bits
 }
 
-TEST(BitmapExtractChannelTest, FiveBitChannelIsMonotonicWithExactEnds) {
-    int previous = -1;
-    for (uint16_t v = 0; v < 32; ++v) {
-        const int value = ExtractChannel(uint16_t(v << 5), 0x03E0);
-        EXPECT_GT(value, previous);
-        EXPECT_EQ(value, (v * 255 + 15) / 31);
-        previous = value;
-    }
-    EXPECT_EQ(previous, 255);
-}
-
 }  // namespace
 }  // namespace orvek::internal::bitmaptest

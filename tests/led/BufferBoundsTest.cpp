@@ -95,12 +95,16 @@ TEST(BufferBounds, NoLedsWritesNothingEvenWithoutABuffer) {
 }
 
 TEST(BufferBounds, VeryLongStripsStayInside) {
-  // 65535 LEDs: every 16-bit cycle sum and product the animations form overflows here.
-  const int count = 65535;
+  // 32769 LEDs: a 16-bit sweep of 2 * (count - 1) would be 0 (Scanner, Larson divide by it).
+  // 65534 LEDs: a 16-bit Scanner cycle of count + 2 would be 0.
+  // 65535 LEDs: every 16-bit cycle sum and product the animations form overflows.
   std::srand(10);
-  for (std::size_t v = 0; v < BuiltInAnimations.size(); ++v) {
-    for (int state : {0, 65534, 65535}) {
-      ASSERT_TRUE(GuardsSurvive(v, state, count)) << BuiltInAnimations[v].id << " state " << state;
+  for (int count : {32769, 65534, 65535}) {
+    for (std::size_t v = 0; v < BuiltInAnimations.size(); ++v) {
+      for (int state : {0, 32768, 65534, 65535}) {
+        ASSERT_TRUE(GuardsSurvive(v, state, count))
+            << BuiltInAnimations[v].id << " count " << count << " state " << state;
+      }
     }
   }
 }

@@ -51,8 +51,9 @@ inline domain::Color scaleColor(const domain::Color& c, std::uint8_t b) noexcept
 }
 
 // Writes `count` LEDs with one full rainbow (saturation 240, value 255) starting at `hue`
-// on LED 0; each next LED advances the hue by 65535 / count sixteenth-bits, backwards
-// when `reversed`. count <= 0 writes nothing. The hue accumulator wraps at 16 bits.
+// on LED 0; each next LED advances a 16-bit accumulator (hue x 256) by 65535 / count,
+// backwards when `reversed`, so the strip spans one turn of the hue circle. count <= 0
+// writes nothing. The accumulator wraps at 16 bits.
 inline void fill_rainbow_circular(domain::Color* strip, int count, std::uint8_t hue, bool reversed) {
   if (count <= 0) {
     return;

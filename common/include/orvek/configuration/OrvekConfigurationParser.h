@@ -11,7 +11,8 @@
 // word and numbers are clamped or cut to their field's width. Only a member of a plainly
 // wrong kind at a few reads (lengths, sizes, delays, colour channels, polling rate,
 // "reversed", bitmap "type") raises nlohmann::json::type_error (id 302), which leaves the
-// reader. Members of every object are read in byte-wise key order. Stateless: any thread.
+// reader. Channels and a module's "config" entries are walked in byte-wise key order, not
+// in the order of the text. Stateless: any thread.
 namespace orvek::config {
 
 // Reads a parsed configuration. Always returns a configuration; a root that is not an

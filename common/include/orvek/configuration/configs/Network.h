@@ -14,7 +14,7 @@ enum class NetworkType : int {
 
 // The device's I2C address; meaningful only on an I2C network.
 struct I2CNetwork {
-    uint8_t address = 0;  // 7-bit address as configured; never range-checked
+    uint8_t address = 0;  // as configured (the reader keeps the low 8 bits); never range-checked
 };
 
 // The serial link's speed; meaningful only on a UART network.

@@ -38,7 +38,7 @@ struct ZoneMatrix {
 struct Zone {
     ZoneType type = ZoneType::Strip;
     std::string id;                     // the name the device addresses the zone by
-    std::optional<uint8_t> brightness;  // unset: the channel's brightness applies
+    std::optional<uint8_t> brightness;  // 0..255; unset: full brightness
     union {
         ZoneStrip strip{};
         ZoneMatrix matrix;

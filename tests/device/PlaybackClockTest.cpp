@@ -1,5 +1,6 @@
 // The device clock: heartbeat timing, zone clocks and scrolling-text cycles.
 
+#include "DeviceTestSupport.h"
 #include "LedCommandTestSupport.h"
 
 #include <cmath>
@@ -63,6 +64,17 @@ TEST_F(PlaybackClockTest, NoHeartbeatWhileDisconnectedAndTheCountRestartsOnRecon
     EXPECT_EQ(CountHeartbeats(), 0);
     Ticks(1, 16.6f);
     EXPECT_EQ(CountHeartbeats(), 1);
+}
+
+TEST_F(PlaybackClockTest, AnOutsideConnectIsNoticedBeforeTheFrameCounts) {
+    // The connect's own heartbeat restarts the count, and then this 5000 ms frame
+    // is counted on the live link: a second heartbeat in the same tick.
+    devicetest::WriteHalBool("Connected", true);
+    device.Tick(5000.0f);
+    std::vector<Eventing::EventType> types;
+    for (const auto& event : TakeEvents()) types.push_back(event.header.type);
+    EXPECT_EQ(types, (std::vector<Eventing::EventType>{Eventing::EventType::Connected, Eventing::EventType::HeartBeat,
+                                                       Eventing::EventType::HeartBeat}));
 }
 
 TEST_F(PlaybackClockTest, OnlyRunningZonesAdvance) {

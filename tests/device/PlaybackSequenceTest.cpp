@@ -90,6 +90,8 @@ TEST_F(PlaybackSequenceTest, ARepeatedPassRestartsTheStepClock) {
     EXPECT_EQ(zone.timeMs, 0.0f);
     EXPECT_EQ(zone.lastSequenceId, Id("repeat3"));
     EXPECT_TRUE(zone.running);
+    // A repeat plays the step's animation again as a plain animation command.
+    EXPECT_EQ(zone.lastCommand, LEDCommandType::SetAnimation);
 }
 
 TEST_F(PlaybackSequenceTest, RepeatZeroHoldsTheStepForEver) {

@@ -196,7 +196,7 @@ void PavonixSimDevice::DispatchSetGroupMatrixText(uint16_t groupId, const SetMat
 // ---- 2. ApplyLED_ and the group fan-out ----
 
 void PavonixSimDevice::ApplyLED_(const LEDCommand& cmd) {
-    if (m_appliedCommandProbe) m_appliedCommandProbe(cmd);
+    if (m_appliedCommandProbe) m_appliedCommandProbe(cmd);  // set only by tests
 
     const LEDCommandData& d = cmd.data;
     switch (cmd.type) {

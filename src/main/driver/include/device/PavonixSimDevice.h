@@ -248,14 +248,16 @@ public:
     // DispatchSetBitmap on each zone of the group, up to the first failure.
     void DispatchSetGroupBitmap(uint16_t groupId, uint16_t bitmapId, Command::LED::AnimationColor color,
                                 bool setColor, bool oneShot);
-    // Scrolls `data`'s text on a matrix zone; `zoneId` overrides data.zoneId.
+    // Scrolls `data`'s text on a matrix zone; `zoneId` overrides data.zoneId. A
+    // length past 24 is held to the 24 characters the text holds.
     void DispatchSetMatrixText(uint16_t zoneId, const Command::LED::SetMatrixTextData& data);
     // DispatchSetMatrixText on each zone of the group; `groupId` overrides data.groupId.
     void DispatchSetGroupMatrixText(uint16_t groupId, const Command::LED::SetMatrixTextGroupData& data);
     // Copies the zone's state into `out`; false (out untouched) for an unknown zone.
     bool TryGetZone(uint16_t zoneId, pavonix::sim::ZoneState& out) const;
     // One frame of the device clock, on the GUI thread: external HAL edits, the
-    // heartbeat, zone and text clocks, sequence steps. deltaMs: frame time in ms.
+    // heartbeat, zone and text clocks, sequence steps. deltaMs: frame time in ms;
+    // a negative or non-finite frame advances no clock.
     void Tick(float deltaMs);
     // End of LED commands and playback (public)
 

@@ -73,14 +73,14 @@ void PavonixSimDevice::OpenHalDevice_() {
 }
 
 void PavonixSimDevice::ResetForTesting() {
-    std::lock_guard ledLock(m_ledStateMutex);
-    OpenHalDevice_();
-    m_lastConnectedState = false;
-    m_lastStatusValue = kInitialStatusIndex;
-    m_timeSinceLastHeartbeat = 0.0f;
-    m_connectionType = Eventing::ConnectionType::USB;
-    m_sku = static_cast<uint16_t>(pavonix::sim::SimProductSku::kUnknown);
     {
+        std::lock_guard ledLock(m_ledStateMutex);
+        OpenHalDevice_();
+        m_lastConnectedState = false;
+        m_lastStatusValue = kInitialStatusIndex;
+        m_timeSinceLastHeartbeat = 0.0f;
+        m_connectionType = Eventing::ConnectionType::USB;
+        m_sku = static_cast<uint16_t>(pavonix::sim::SimProductSku::kUnknown);
         std::lock_guard configLock(m_configMutex);
         ClearLedIndexes_();
         m_channels.clear();

@@ -24,8 +24,9 @@
 //
 //   The only nestings are, in this order and never the other way round:
 //       m_ledStateMutex -> m_configMutex -> m_eventMutex
-//   (any prefix of it, e.g. m_ledStateMutex -> m_eventMutex). The last three
-//   mutexes are leaves: nothing else is taken while one of them is held.
+//   (any part of it in this order, e.g. m_ledStateMutex -> m_eventMutex).
+//   m_eventMutex and the last three are leaves: nothing else is taken while
+//   one of them is held.
 //   Every mutex is plain and non-recursive, and is held only within one device
 //   operation. Private helpers that end in "Locked_" expect m_ledStateMutex to be
 //   held by their caller; public operations take what they need themselves, so a
@@ -421,8 +422,8 @@ private:
     std::unordered_map<uint16_t, std::string> m_zoneNames;
     std::unordered_map<uint16_t, std::string> m_groupNames;
     std::unordered_map<uint16_t, uint16_t> m_zoneStripLengths;
-    // Written only by ApplyConfiguration (under both locks), so it may also be read
-    // under m_configMutex alone.
+    // Written only with both m_ledStateMutex and m_configMutex held, so it may also
+    // be read under m_configMutex alone.
     std::unordered_map<uint16_t, SequenceDefinition> m_sequenceDefs;
     std::unordered_map<uint16_t, SequencePlaybackState> m_sequencePlayback;
     std::unordered_map<uint16_t, Configuration::ZoneMatrix> m_zoneMatrixInfo;

@@ -1,6 +1,7 @@
 // Scrolling text on matrix zones: window size, both directions, one-shot and
 // repeating clocks, vertical placement, and glyph drawing with clipping.
 
+#include <climits>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -154,6 +155,8 @@ TEST(MatrixGlyphTest, PointsOutsideTheMatrixAreDropped) {
     std::vector<Color> far(6 * 3);
     DrawMatrixGlyph(far, 6, 3, 1000, -1000, char(0xDB), zs, true);
     DrawMatrixGlyph(far, 6, 3, -1000, 1000, char(0xDB), zs, false);
+    DrawMatrixGlyph(far, 6, 3, INT_MAX, INT_MIN, char(0xDB), zs, true);
+    DrawMatrixGlyph(far, 6, 3, INT_MAX - 2, INT_MAX - 2, char(0xDB), zs, false);
     EXPECT_TRUE(LitPixels(far).empty());
 }
 

@@ -23,7 +23,7 @@ constexpr int kGlyphCellColumns = kMatrixFontWidth + 1;
 constexpr int kTextCapacity = sizeof(Command::LED::SetMatrixTextData::text);
 constexpr double kDefaultFrameDelayMs = 100.0;
 
-void PlotPixel(std::vector<domain::Color>& buffer, uint16_t rows, uint16_t cols, int x, int y,
+void PlotPixel(std::vector<domain::Color>& buffer, uint16_t rows, uint16_t cols, int64_t x, int64_t y,
                const domain::Color& color) {
     if (x < 0 || y < 0 || x >= cols || y >= rows) {
         return;
@@ -167,8 +167,9 @@ void DrawMatrixGlyph(std::vector<domain::Color>& buffer, uint16_t rows, uint16_t
             if (!(column >> y & 1)) {
                 continue;
             }
-            const int px = rotate180 ? cols - 1 - (baseX + x) : baseX + x;
-            const int py = rotate180 ? rows - 1 - (baseY + y) : baseY + y;
+            // 64 bits: a base near the int limits must not overflow on its way to being dropped.
+            const int64_t px = rotate180 ? cols - 1 - (int64_t{baseX} + x) : int64_t{baseX} + x;
+            const int64_t py = rotate180 ? rows - 1 - (int64_t{baseY} + y) : int64_t{baseY} + y;
             PlotPixel(buffer, rows, cols, px, py, color);
         }
     }

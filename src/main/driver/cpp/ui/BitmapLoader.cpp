@@ -23,7 +23,7 @@ constexpr const char* kLogKey = "BitmapLoader";
 constexpr const char* kDeploySubfolder = "pavonix";
 constexpr const char* kFirstFrameName = "0.bmp";
 
-// The one piece of loader state written from outside the GUI thread
+// The only loader state written from outside the GUI thread
 // (pv_SetDeployPath); readers take a copy through GetDeployPath.
 std::mutex deployPathMutex;
 std::string deployPath;  // guarded by deployPathMutex

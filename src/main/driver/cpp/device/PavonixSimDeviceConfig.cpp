@@ -30,8 +30,7 @@ constexpr uint8_t kUnsetBrightness = 255;
 
 // A zone nothing has been sent to yet: black, nothing running.
 ZoneState InitialZoneState(uint16_t zoneId) {
-    ZoneState state;
-    std::memset(&state, 0, sizeof(state));
+    auto state = Command::LED::Zeroed<ZoneState>();
     state.applied.zoneId = zoneId;
     state.lastCommand = LEDCommandType::SetColor;
     return state;

@@ -37,21 +37,13 @@ using Command::LED::SetBitmapGroupData;
 using Command::LED::SetMatrixTextData;
 using Command::LED::SetMatrixTextGroupData;
 using Configuration::ZoneType;
+using Command::LED::Zeroed;
 using pavonix::sim::ZoneState;
 
 namespace {
 
 constexpr const char* kLogKey = "PavonixSimDevice";
 constexpr uint8_t kMaxTextLength = sizeof(SetMatrixTextData::text);
-
-// Records with unnamed flag bits are zeroed byte by byte: `T{}` leaves those bits
-// unspecified, and every command and zone state this device keeps has them zero.
-template <typename T>
-T Zeroed() {
-    T value;
-    std::memset(&value, 0, sizeof value);
-    return value;
-}
 
 // The id a plain color is recorded under: the Fill animation's.
 uint16_t FillAnimationId() {

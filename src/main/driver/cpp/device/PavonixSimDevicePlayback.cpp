@@ -12,7 +12,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <mutex>
 
 #include <orvek/definitions/led/AnimationInstance.h>
@@ -99,9 +98,7 @@ uint64_t PavonixSimDevice::StepPassMs_(uint16_t zoneId, const SequenceStep& step
 }
 
 SetAnimationData PavonixSimDevice::StepAnimationData_(uint16_t zoneId, const SequenceStep& step) {
-    // Zeroed byte by byte so the unnamed flag bits are zero too.
-    SetAnimationData data;
-    std::memset(&data, 0, sizeof data);
+    auto data = Command::LED::Zeroed<SetAnimationData>();
     data.zoneId = zoneId;
     data.animationId = step.animationId;
     data.delay = step.delay;

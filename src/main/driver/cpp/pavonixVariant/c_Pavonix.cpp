@@ -47,8 +47,7 @@ uint16_t ToDelay16(units::millisecond_t delay) {
 template <typename TextData>
 TextData MakeTextData(uint16_t targetId, const char* text, AnimationColor color, MatrixTextScrollDirection direction,
                       units::millisecond_t delay, bool oneShot) {
-    TextData data;
-    std::memset(&data, 0, sizeof(data));
+    auto data = Command::LED::Zeroed<TextData>();
     std::memcpy(&data, &targetId, sizeof(targetId));  // zoneId or groupId, the first field of both
     data.oneShot = oneShot ? 1 : 0;
     data.color = color;

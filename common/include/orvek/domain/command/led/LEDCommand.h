@@ -12,6 +12,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 #include <orvek/domain/Color.h>
 #include <orvek/domain/command/led/AnimationColor.h>
@@ -196,5 +198,16 @@ static_assert(sizeof(SetDirectBufferFlags) == 1 && sizeof(SetDirectBufferData) =
 static_assert(offsetof(SetDirectBufferData, bufferLength) == 2 && offsetof(SetDirectBufferData, flags) == 4);
 static_assert(sizeof(LEDCommandData) == 34);
 static_assert(sizeof(LEDCommand) == 35 && offsetof(LEDCommand, data) == 1);
+
+// A record with every byte zero, unnamed flag bits and unused union bytes
+// included (`T{}` leaves those unspecified). For commands and the records that
+// hold them.
+template <typename T>
+T Zeroed() noexcept {
+    static_assert(std::is_trivially_copyable_v<T>);
+    T value;
+    std::memset(&value, 0, sizeof value);
+    return value;
+}
 
 }  // namespace orvek::internal::Command::LED

@@ -23,30 +23,30 @@ using orvek::internal::Animation::StateMode;
 using orvek::internal::domain::Color;
 
 void AnimationFrame(benchmark::State& state, const AnimationInstance* animation, int count) {
-  const int cycle = animation->stateCount + (animation->stateMode == StateMode::LedCount ? count : 0);
-  std::vector<Color> strip(static_cast<std::size_t>(count));
-  std::srand(1);
-  int step = 0;
-  for (auto _ : state) {
-    animation->cb(strip.data(), animation->defaultColor, static_cast<std::uint16_t>(step),
-                  static_cast<std::uint16_t>(count));
-    benchmark::DoNotOptimize(strip.data());
-    benchmark::ClobberMemory();
-    if (++step == cycle) step = 0;
-  }
-  const auto leds = static_cast<double>(state.iterations()) * count;
-  state.SetItemsProcessed(static_cast<std::int64_t>(leds));
-  state.counters["ns_per_led"] = benchmark::Counter(leds, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    const int cycle = animation->stateCount + (animation->stateMode == StateMode::LedCount ? count : 0);
+    std::vector<Color> strip(static_cast<std::size_t>(count));
+    std::srand(1);
+    int step = 0;
+    for (auto _ : state) {
+        animation->cb(strip.data(), animation->defaultColor, static_cast<std::uint16_t>(step),
+                      static_cast<std::uint16_t>(count));
+        benchmark::DoNotOptimize(strip.data());
+        benchmark::ClobberMemory();
+        if (++step == cycle) step = 0;
+    }
+    const auto leds = static_cast<double>(state.iterations()) * count;
+    state.SetItemsProcessed(static_cast<std::int64_t>(leds));
+    state.counters["ns_per_led"] = benchmark::Counter(leds, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 bool RegisterAnimationBenchmarks() {
-  for (const AnimationInstance& animation : BuiltInAnimations) {
-    for (int count : {60, 300, 1000}) {
-      const std::string name = "Animation/" + std::string(animation.id) + "/" + std::to_string(count);
-      benchmark::RegisterBenchmark(name.c_str(), AnimationFrame, &animation, count);
+    for (const AnimationInstance& animation : BuiltInAnimations) {
+        for (int count : {60, 300, 1000}) {
+            const std::string name = "Animation/" + std::string(animation.id) + "/" + std::to_string(count);
+            benchmark::RegisterBenchmark(name.c_str(), AnimationFrame, &animation, count);
+        }
     }
-  }
-  return true;
+    return true;
 }
 
 const bool kRegistered = RegisterAnimationBenchmarks();

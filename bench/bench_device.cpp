@@ -29,8 +29,8 @@ void BM_ApplyLargeConfiguration(benchmark::State& state) {
     for (auto _ : state) {
         device.ApplyConfiguration(config);
     }
-    state.counters["zones"] = static_cast<double>(
-        orvek::bench::large_config_detail::kChannels * orvek::bench::large_config_detail::kZonesPerChannel);
+    state.counters["zones"] = static_cast<double>(orvek::bench::large_config_detail::kChannels *
+                                                  orvek::bench::large_config_detail::kZonesPerChannel);
 }
 BENCHMARK(BM_ApplyLargeConfiguration)->Setup(ResetDevice)->Unit(benchmark::kMicrosecond);
 

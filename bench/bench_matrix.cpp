@@ -156,9 +156,7 @@ void BM_ApplyMatrixOrientation(benchmark::State& state) {
     CountPixels(state, rows, cols);
 }
 
-void MatrixSizes(benchmark::internal::Benchmark* b) {
-    b->Args({32, 32})->Args({64, 256})->ArgNames({"rows", "cols"});
-}
+void MatrixSizes(benchmark::internal::Benchmark* b) { b->Args({32, 32})->Args({64, 256})->ArgNames({"rows", "cols"}); }
 
 BENCHMARK(BM_Fill)->Apply(MatrixSizes);
 BENCHMARK(BM_FillMatrixText)->Apply(MatrixSizes);

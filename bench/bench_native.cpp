@@ -14,7 +14,7 @@ namespace {
 using orvek::internal::Command::LED::AnimationColor;
 using orvek::internal::Command::LED::MatrixTextScrollDirection;
 
-constexpr const char* kStripZone = "front-left-strip";  // 16 bytes
+constexpr const char* kStripZone = "front-left-strip";   // 16 bytes
 constexpr const char* kMatrixZone = "rear-matrix-zone";  // 16 bytes
 
 // A configured device with one strip and one matrix zone, its queue drained.
@@ -22,9 +22,9 @@ class NativeFixture : public benchmark::Fixture {
 public:
     void SetUp(const benchmark::State&) override {
         orvek::internal::PavonixSimDevice::GetInstance()->ResetForTesting();
-        const std::string config = std::string(R"({"channels":{"c":{"id":"c","length":300,"zones":[)") +
-                                   R"({"id":")" + kStripZone + R"(","type":"strip","length":60},)" +
-                                   R"({"id":")" + kMatrixZone + R"(","type":"matrix","rows":8,"cols":32}]}}})";
+        const std::string config = std::string(R"({"channels":{"c":{"id":"c","length":300,"zones":[)") + R"({"id":")" +
+                                   kStripZone + R"(","type":"strip","length":60},)" + R"({"id":")" + kMatrixZone +
+                                   R"(","type":"matrix","rows":8,"cols":32}]}}})";
         pv_ApplyConfigurationJson(m_handle.get(), config.data(), config.size());
     }
 

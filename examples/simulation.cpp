@@ -44,11 +44,16 @@ Options ParseArguments(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string flag = argv[i];
         const char* value = argv[i + 1];
-        if (flag == "--config") options.configPath = value;
-        else if (flag == "--deploy") options.deployPath = value;
-        else if (flag == "--frames") options.host.maxFrames = std::atoi(value);
-        else if (flag == "--screenshot") options.host.screenshotPath = value;
-        else std::cerr << "unknown option " << flag << "\n";
+        if (flag == "--config")
+            options.configPath = value;
+        else if (flag == "--deploy")
+            options.deployPath = value;
+        else if (flag == "--frames")
+            options.host.maxFrames = std::atoi(value);
+        else if (flag == "--screenshot")
+            options.host.screenshotPath = value;
+        else
+            std::cerr << "unknown option " << flag << "\n";
     }
     return options;
 }
@@ -107,8 +112,8 @@ private:
             pv_SetBitmap(m_handle, zone, bitmap.id.c_str(), {255, 255, 255}, false, false);
             return;
         }
-        pv_SetText(m_handle, zone, step % 4 == 0 ? "ORVEK 4321" : "GO!", {255, 120, 0},
-                   MatrixTextScrollDirection::LEFT, millisecond_t(60), false);
+        pv_SetText(m_handle, zone, step % 4 == 0 ? "ORVEK 4321" : "GO!", {255, 120, 0}, MatrixTextScrollDirection::LEFT,
+                   millisecond_t(60), false);
     }
 
     void PrintEvents() {

@@ -32,19 +32,17 @@ bool ClaimsCostlyAcceptedSize(const uint8_t* data, size_t size) {
     std::copy_n(data, std::min(size, sizeof header), reinterpret_cast<uint8_t*>(&header));
     const int64_t width = header.width;
     const int64_t height = header.height < 0 ? -int64_t{header.height} : int64_t{header.height};
-    const bool accepted = width >= 0 && width <= loader::kMaxBitmapDimension &&
-                          height <= loader::kMaxBitmapDimension && width * height <= loader::kMaxBitmapPixels;
+    const bool accepted = width >= 0 && width <= loader::kMaxBitmapDimension && height <= loader::kMaxBitmapDimension &&
+                          width * height <= loader::kMaxBitmapPixels;
     return accepted && width * height > kFuzzMaxPixels;
 }
 
 std::string ScratchFile() {
-    return (std::filesystem::temp_directory_path() / ("fuzz_bmp_loader." + std::to_string(getpid()) + ".bmp"))
-        .string();
+    return (std::filesystem::temp_directory_path() / ("fuzz_bmp_loader." + std::to_string(getpid()) + ".bmp")).string();
 }
 
 void CheckShape(const BitmapFrame& frame) {
-    if (frame.width < 0 || frame.height < 0 ||
-        frame.pixels.size() != size_t(frame.width) * size_t(frame.height) * 3) {
+    if (frame.width < 0 || frame.height < 0 || frame.pixels.size() != size_t(frame.width) * size_t(frame.height) * 3) {
         __builtin_trap();
     }
 }

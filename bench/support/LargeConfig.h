@@ -128,8 +128,6 @@ inline internal::Configuration::OrvekConfiguration MakeLargeConfiguration() {
 }
 
 // The large configuration as compact configuration JSON text.
-inline std::string MakeLargeConfigJson() {
-    return config::SerializeConfigToJson(MakeLargeConfiguration());
-}
+inline std::string MakeLargeConfigJson() { return config::SerializeConfigToJson(MakeLargeConfiguration()); }
 
 }  // namespace orvek::bench

@@ -26,7 +26,7 @@ TEST(ColorTest, FromHsvValueZeroIsAlwaysBlack) {
 // Hue 215 is the first of sector 5 because sectors are 43 hues wide.
 TEST(ColorTest, FromHsvSectorBoundaries) {
     EXPECT_EQ(Color::FromHSV(214, 255, 255), Color(251, 1, 255));  // sector 4: rem 252, a 254, x 250
-    EXPECT_EQ(Color::FromHSV(215, 255, 255), Color(255, 1, 255));        // sector 5, rem 0
+    EXPECT_EQ(Color::FromHSV(215, 255, 255), Color(255, 1, 255));  // sector 5, rem 0
 }
 
 TEST(ColorTest, FadeAndScale) {

@@ -18,9 +18,7 @@ std::vector<std::string> KeysOf(const cfg::OrvekConfiguration& config) {
 }
 
 // A channel object with the given length text and nothing else.
-std::string WithLength(const std::string& length) {
-    return R"({"channels":{"c":{"id":"c","length":)" + length + "}}}";
-}
+std::string WithLength(const std::string& length) { return R"({"channels":{"c":{"id":"c","length":)" + length + "}}}"; }
 
 }  // namespace
 

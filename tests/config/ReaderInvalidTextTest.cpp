@@ -19,8 +19,8 @@ std::pair<bool, std::string> ReadCapturingOutput(const std::string& text) {
 }  // namespace
 
 TEST(ReaderInvalidText, NotJsonLogsOneErrorLineAndGivesNothing) {
-    for (const std::string text : {"", "{", "{\"team\":\"1\",}", "{} {}", "nul", "{\"a\":01}", "\xff", "[1,]",
-                                   "{\"team\":\"\xc3\"}"}) {
+    for (const std::string text :
+         {"", "{", "{\"team\":\"1\",}", "{} {}", "nul", "{\"a\":01}", "\xff", "[1,]", "{\"team\":\"\xc3\"}"}) {
         const auto [hasResult, output] = ReadCapturingOutput(text);
         EXPECT_FALSE(hasResult) << text;
         EXPECT_EQ(output, kErrorLine) << text;

@@ -75,8 +75,7 @@ TEST(ReaderNetwork, ModeWords) {
 
 // A UART network cannot come from JSON: the baud rate is never read.
 TEST(ReaderNetwork, UartReadsAsUsbWhateverItsBaud) {
-    EXPECT_EQ(Read(R"({"network":{"mode":"UART","baudRate":115200,"baud":9600}})").network.type,
-              cfg::NetworkType::USB);
+    EXPECT_EQ(Read(R"({"network":{"mode":"UART","baudRate":115200,"baud":9600}})").network.type, cfg::NetworkType::USB);
 }
 
 TEST(ReaderNetwork, I2CAddressKeepsItsLow8Bits) {

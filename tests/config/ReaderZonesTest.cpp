@@ -71,7 +71,8 @@ TEST(ReaderZones, MatrixMembers) {
 }
 
 TEST(ReaderZones, BrightnessClampsIntegersAndIgnoresOtherKinds) {
-    const auto zones = ZonesOf(R"([{"id":"a","type":"strip","brightness":300},{"id":"b","type":"strip","brightness":12.5},
+    const auto zones =
+        ZonesOf(R"([{"id":"a","type":"strip","brightness":300},{"id":"b","type":"strip","brightness":12.5},
         {"id":"c","type":"matrix","brightness":-1},{"id":"d","type":"strip","brightness":"50"},
         {"id":"e","type":"strip","brightness":77}])");
     ASSERT_EQ(zones.size(), 5u);
@@ -88,12 +89,14 @@ TEST(ReaderZones, EachOrientationWordSetsItsBit) {
     EXPECT_EQ(OrientationOf(R"({"axisLayout":"cols"})"), 4);
     EXPECT_EQ(OrientationOf(R"({"sequenceLayout":"zigzag"})"), 8);
     EXPECT_EQ(OrientationOf(R"({"cornerTopBottom":"bottom","axisLayout":"cols","sequenceLayout":"zigzag"})"), 13);
-    EXPECT_EQ(OrientationOf(
-                  R"({"cornerTopBottom":"bottom","cornerLeftRight":"right","axisLayout":"cols","sequenceLayout":"zigzag"})"),
-              15);
-    EXPECT_EQ(OrientationOf(
-                  R"({"cornerTopBottom":"top","cornerLeftRight":"left","axisLayout":"rows","sequenceLayout":"progressive"})"),
-              0);
+    EXPECT_EQ(
+        OrientationOf(
+            R"({"cornerTopBottom":"bottom","cornerLeftRight":"right","axisLayout":"cols","sequenceLayout":"zigzag"})"),
+        15);
+    EXPECT_EQ(
+        OrientationOf(
+            R"({"cornerTopBottom":"top","cornerLeftRight":"left","axisLayout":"rows","sequenceLayout":"progressive"})"),
+        0);
 }
 
 TEST(ReaderZones, OtherOrientationWordsAndKindsLeaveBitsClear) {

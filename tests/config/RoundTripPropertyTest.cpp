@@ -53,8 +53,20 @@ private:
     std::string Text(int maxLength) {
         static const char* const kPool[] = {"", "a", "b", "front", "rear", "B", "aa"};
         if (Chance(0.4)) return kPool[Int(0, 6)];
-        static const std::string kPieces[] = {"x", "Z", "0", " ", "\"", "\\", "/", "\n", "\x01", std::string(1, '\0'),
-                                              "\xc3\xa9", "\xe2\x9c\x93", "\xf0\x9f\x9a\x80", "\x7f"};
+        static const std::string kPieces[] = {"x",
+                                              "Z",
+                                              "0",
+                                              " ",
+                                              "\"",
+                                              "\\",
+                                              "/",
+                                              "\n",
+                                              "\x01",
+                                              std::string(1, '\0'),
+                                              "\xc3\xa9",
+                                              "\xe2\x9c\x93",
+                                              "\xf0\x9f\x9a\x80",
+                                              "\x7f"};
         std::string text;
         const int length = Int(0, maxLength);
         for (int i = 0; i < length; ++i) text += kPieces[Int(0, 13)];

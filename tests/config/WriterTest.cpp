@@ -38,9 +38,7 @@ std::string ChannelsText(std::vector<cfg::Channel> channels) {
     return text.substr(prefix.size(), text.size() - prefix.size() - 1);
 }
 
-std::string ZoneText(const cfg::Zone& zone) {
-    return ChannelsText({{"c", "c", 1, std::nullopt, {zone}}});
-}
+std::string ZoneText(const cfg::Zone& zone) { return ChannelsText({{"c", "c", 1, std::nullopt, {zone}}}); }
 
 }  // namespace
 
@@ -104,24 +102,28 @@ TEST(Writer, StripZone) {
 }
 
 TEST(Writer, MatrixZoneOrientationWords) {
-    EXPECT_EQ(ZoneText(Matrix("m", 8, 32, 0)),
-              R"({"c":{"id":"c","length":1,"zones":[{"id":"m","type":"matrix","rows":8,"cols":32,"orientation":)"
-              R"({"cornerTopBottom":"top","cornerLeftRight":"left","axisLayout":"rows","sequenceLayout":"progressive"}}]}})");
-    EXPECT_EQ(ZoneText(Matrix("m", 8, 32, 13)),
-              R"({"c":{"id":"c","length":1,"zones":[{"id":"m","type":"matrix","rows":8,"cols":32,"orientation":)"
-              R"({"cornerTopBottom":"bottom","cornerLeftRight":"left","axisLayout":"cols","sequenceLayout":"zigzag"}}]}})");
+    EXPECT_EQ(
+        ZoneText(Matrix("m", 8, 32, 0)),
+        R"({"c":{"id":"c","length":1,"zones":[{"id":"m","type":"matrix","rows":8,"cols":32,"orientation":)"
+        R"({"cornerTopBottom":"top","cornerLeftRight":"left","axisLayout":"rows","sequenceLayout":"progressive"}}]}})");
+    EXPECT_EQ(
+        ZoneText(Matrix("m", 8, 32, 13)),
+        R"({"c":{"id":"c","length":1,"zones":[{"id":"m","type":"matrix","rows":8,"cols":32,"orientation":)"
+        R"({"cornerTopBottom":"bottom","cornerLeftRight":"left","axisLayout":"cols","sequenceLayout":"zigzag"}}]}})");
     // Bits 4..7 have no words: 0xF2 writes like 2.
-    EXPECT_EQ(ZoneText(Matrix("m", 1, 1, 0xF2)),
-              R"({"c":{"id":"c","length":1,"zones":[{"id":"m","type":"matrix","rows":1,"cols":1,"orientation":)"
-              R"({"cornerTopBottom":"top","cornerLeftRight":"right","axisLayout":"rows","sequenceLayout":"progressive"}}]}})");
+    EXPECT_EQ(
+        ZoneText(Matrix("m", 1, 1, 0xF2)),
+        R"({"c":{"id":"c","length":1,"zones":[{"id":"m","type":"matrix","rows":1,"cols":1,"orientation":)"
+        R"({"cornerTopBottom":"top","cornerLeftRight":"right","axisLayout":"rows","sequenceLayout":"progressive"}}]}})");
 }
 
 TEST(Writer, UnknownZoneTypeIsWrittenAsAMatrix) {
     cfg::Zone zone = Matrix("odd", 2, 3, 15);
     zone.type = static_cast<cfg::ZoneType>(5);
-    EXPECT_EQ(ZoneText(zone),
-              R"({"c":{"id":"c","length":1,"zones":[{"id":"odd","type":"matrix","rows":2,"cols":3,"orientation":)"
-              R"({"cornerTopBottom":"bottom","cornerLeftRight":"right","axisLayout":"cols","sequenceLayout":"zigzag"}}]}})");
+    EXPECT_EQ(
+        ZoneText(zone),
+        R"({"c":{"id":"c","length":1,"zones":[{"id":"odd","type":"matrix","rows":2,"cols":3,"orientation":)"
+        R"({"cornerTopBottom":"bottom","cornerLeftRight":"right","axisLayout":"cols","sequenceLayout":"zigzag"}}]}})");
 }
 
 TEST(Writer, SequenceStepMembersInOrder) {
@@ -167,8 +169,8 @@ TEST(Writer, BitmapsWriteTheMembersOfTheirKind) {
 TEST(Writer, ModulesAndConnectionWords) {
     cfg::OrvekConfiguration config;
     std::vector<cfg::Module> modules;
-    const std::pair<uint8_t, const char*> words[] = {{0, "I2C"}, {1, "SPI"}, {2, "UART"}, {3, "DIO"},
-                                                     {4, "AIO"}, {7, "I2C"}};
+    const std::pair<uint8_t, const char*> words[] = {{0, "I2C"}, {1, "SPI"}, {2, "UART"},
+                                                     {3, "DIO"}, {4, "AIO"}, {7, "I2C"}};
     std::string expected = R"({"network":{"mode":"USB"},"sensors":[)";
     for (const auto& [value, word] : words) {
         cfg::Module module;
@@ -177,8 +179,8 @@ TEST(Writer, ModulesAndConnectionWords) {
         module.pollingRateMs = 20;
         module.connectionType = static_cast<ModuleConnectionType>(value);
         modules.push_back(module);
-        expected += R"({"id":"m)" + std::to_string(value) + R"(","type":"DigitalInput","pollingRateMs":20,"connection":")" +
-                    word + R"("},)";
+        expected += R"({"id":"m)" + std::to_string(value) +
+                    R"(","type":"DigitalInput","pollingRateMs":20,"connection":")" + word + R"("},)";
     }
     expected.back() = ']';
     expected += "}";
@@ -236,8 +238,8 @@ TEST(Writer, ListsInTheirFixedOrder) {
     config.teamNumber = "9";
     const std::string text = SerializeConfigToJson(config);
     std::vector<size_t> positions;
-    for (const char* name : {"\"team\"", "\"network\"", "\"channels\"", "\"sequences\"", "\"bitmaps\"", "\"sensors\"",
-                             "\"groups\""}) {
+    for (const char* name :
+         {"\"team\"", "\"network\"", "\"channels\"", "\"sequences\"", "\"bitmaps\"", "\"sensors\"", "\"groups\""}) {
         positions.push_back(text.find(name));
         EXPECT_NE(positions.back(), std::string::npos) << name;
     }
@@ -247,7 +249,8 @@ TEST(Writer, ListsInTheirFixedOrder) {
 TEST(Writer, NonAsciiTextIsWrittenAsIs) {
     cfg::OrvekConfiguration config;
     config.teamNumber = "\xc3\xa9quipe \xe2\x9c\x93";  // "équipe ✓"
-    EXPECT_EQ(SerializeConfigToJson(config), "{\"team\":\"\xc3\xa9quipe \xe2\x9c\x93\",\"network\":{\"mode\":\"USB\"}}");
+    EXPECT_EQ(SerializeConfigToJson(config),
+              "{\"team\":\"\xc3\xa9quipe \xe2\x9c\x93\",\"network\":{\"mode\":\"USB\"}}");
     config.teamNumber = "tab\there \"q\" \\";
     EXPECT_EQ(SerializeConfigToJson(config), R"({"team":"tab\there \"q\" \\","network":{"mode":"USB"}})");
 }

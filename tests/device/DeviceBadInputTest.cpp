@@ -48,8 +48,7 @@ TEST_F(BadInputTest, ExtremeIdsAndTimeStampsFindNothing) {
 TEST_F(BadInputTest, ConfigurationOfOddNamesAndSizesIsAppliedAsFarAsItGoes) {
     cfg::OrvekConfiguration config;
     config.channels = std::vector<cfg::Channel>{
-        Channel("", {StripZone("", 0), MatrixZone("m", 0, 0, 0xFF), StripZone(std::string(5000, 'x'), 65535)},
-                65535),
+        Channel("", {StripZone("", 0), MatrixZone("m", 0, 0, 0xFF), StripZone(std::string(5000, 'x'), 65535)}, 65535),
     };
     config.animationGroups = std::vector<cfg::AnimationGroup>{{"", {""}}};
     config.sequences = std::vector<cfg::AnimationSequence>{{"", {StepOf("")}}};

@@ -90,8 +90,8 @@ TEST_F(ConfigurationTest, GroupOfOnlyUndefinedZonesIsNotStored) {
     cfg::OrvekConfiguration config = TwoStripConfig();
     config.animationGroups = std::vector<cfg::AnimationGroup>{{"g", {"a", "b"}}, {"empty", {}}};
     device.ApplyConfiguration(config);
-    EXPECT_EQ(TakeEventTexts(), (std::vector<std::string>{"Error(Zone a)", "Error(Zone b)", "Error(Group g)",
-                                                          "Error(Group empty)"}));
+    EXPECT_EQ(TakeEventTexts(),
+              (std::vector<std::string>{"Error(Zone a)", "Error(Zone b)", "Error(Group g)", "Error(Group empty)"}));
     device.DispatchSetGroupColor(Id("g"), kRed);
     EXPECT_EQ(TakeEventTexts(), (std::vector<std::string>{"Error(Group #" + std::to_string(Id("g")) + ")"}));
 }
@@ -124,8 +124,8 @@ TEST_F(ConfigurationTest, SequenceWithAnUnknownStepIsDroppedWhole) {
     };
     device.ApplyConfiguration(config);
     EXPECT_EQ(TakeEventTexts(), (std::vector<std::string>{"Error(Animation Nope)"}));
-    EXPECT_EQ(device.GetSequenceSummaries(), (std::vector<PavonixSimDevice::Summary>{
-                                                 {Id("good"), "good"}, {Id("none"), "none"}}));
+    EXPECT_EQ(device.GetSequenceSummaries(),
+              (std::vector<PavonixSimDevice::Summary>{{Id("good"), "good"}, {Id("none"), "none"}}));
 }
 
 TEST_F(ConfigurationTest, StepColorIsTheConfiguredOneOrTheAnimationsDefault) {
@@ -145,7 +145,8 @@ TEST_F(ConfigurationTest, StepColorIsTheConfiguredOneOrTheAnimationsDefault) {
     EXPECT_EQ((std::array<int, 3>{plain.lastColor.r, plain.lastColor.g, plain.lastColor.b}),
               (std::array<int, 3>{138, 43, 226}));
     const ZoneState mine = Zone("z2");
-    EXPECT_EQ((std::array<int, 3>{mine.lastColor.r, mine.lastColor.g, mine.lastColor.b}), (std::array<int, 3>{1, 2, 3}));
+    EXPECT_EQ((std::array<int, 3>{mine.lastColor.r, mine.lastColor.g, mine.lastColor.b}),
+              (std::array<int, 3>{1, 2, 3}));
 }
 
 TEST_F(ConfigurationTest, RepeatedZoneIdCountsOnceAndTheLaterZoneDefinesIt) {
@@ -241,9 +242,9 @@ TEST_F(ConfigurationTest, FingerprintIsTheDigestOfTheLayoutBytes) {
     matrix.brightness = 100;
     config.channels = std::vector<cfg::Channel>{Channel("ch1", {StripZone("z1", 10), matrix}, 300)};
     const std::vector<uint8_t> stream{
-        'c', 'h', '1', 0x2C, 0x01, 0xFF,                    // channel id, length 300, brightness unset
-        'z', '1', 0x00, 0xFF, 0x0A, 0x00, 0x00,             // strip: type, brightness, length 10, not reversed
-        'm', 0x01, 0x64, 0x08, 0x00, 0x20, 0x00, 0x05,      // matrix: type, brightness 100, 8 x 32, orientation
+        'c', 'h',  '1',  0x2C, 0x01, 0xFF,              // channel id, length 300, brightness unset
+        'z', '1',  0x00, 0xFF, 0x0A, 0x00, 0x00,        // strip: type, brightness, length 10, not reversed
+        'm', 0x01, 0x64, 0x08, 0x00, 0x20, 0x00, 0x05,  // matrix: type, brightness 100, 8 x 32, orientation
     };
     EXPECT_EQ(FingerprintOf(config), Md5Of(stream));
 }

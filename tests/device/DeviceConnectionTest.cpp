@@ -216,7 +216,7 @@ TEST_F(ConnectionTest, HandshakeOfAFreshDeviceByteByByte) {
     std::memcpy(bytes.data(), &info, bytes.size());
 
     std::array<uint8_t, 55> expected{};
-    expected[0] = 2;  // Error: disconnected
+    expected[0] = 2;                                                             // Error: disconnected
     const uint8_t serial[8] = {0x01, 0x00, 0x56, 0x45, 0x44, 0x4D, 0x49, 0x53};  // little-endian "SIMDEV" 0001
     std::memcpy(&expected[3], serial, 8);
     expected[27] = 1;

@@ -80,11 +80,9 @@ TEST_F(EventQueueTest, DrainingTheQueueLeavesTheHistory) {
 }
 
 TEST_F(EventQueueTest, HistoryTimeStampsComeFromTheSteadyClockInOrder) {
-    const double before =
-        std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    const double before = std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
     for (uint8_t i : {1, 2, 3}) device.PushEvent(CustomEvent(i));
-    const double after =
-        std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    const double after = std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
     const auto history = device.PeekRecentEvents(3);
     ASSERT_EQ(history.size(), 3u);
     EXPECT_GE(history[0].timestampSec, before);
@@ -135,8 +133,9 @@ TEST_F(EventQueueTest, EventsSetTheStatusTheyCarry) {
         int expectedIndex;
     };
     const Case cases[] = {
-        {EventType::Disabled, 3},   {EventType::Error, 3},       {EventType::FatalError, 4},
-        {EventType::BeginInitialization, 1}, {EventType::Custom, 2}, {EventType::Connected, 2},
+        {EventType::Disabled, 3},   {EventType::Error, 3},
+        {EventType::FatalError, 4}, {EventType::BeginInitialization, 1},
+        {EventType::Custom, 2},     {EventType::Connected, 2},
         {EventType::Module, 2},     {EventType::FinishInitialization, 2},
     };
     for (const Case& c : cases) {

@@ -18,10 +18,11 @@ cfg::Bitmap BitmapOf(const std::string& id) {
 
 TEST_F(PanelQueryTest, AnimationNamesAreNoneThenTheBuiltInsInOrder) {
     const std::vector<std::string> expected{
-        "None",   "Fill",          "Blink",   "Breathe", "RainbowRoll", "SineRoll",         "Chase",
-        "FadeIn", "FadeOut",       "RainbowCycle", "AlternateBreathe", "GrowingBreathe", "Comet",
-        "Sparkle", "Fire",         "Scanner", "TheaterChase", "Twinkle", "Meteor",          "Wave",
-        "Pulse",  "Larson",        "Ripple",  "Confetti", "Lava",       "Plasma",           "Heartbeat",
+        "None",   "Fill",    "Blink",     "Breathe",      "RainbowRoll",      "SineRoll",
+        "Chase",  "FadeIn",  "FadeOut",   "RainbowCycle", "AlternateBreathe", "GrowingBreathe",
+        "Comet",  "Sparkle", "Fire",      "Scanner",      "TheaterChase",     "Twinkle",
+        "Meteor", "Wave",    "Pulse",     "Larson",       "Ripple",           "Confetti",
+        "Lava",   "Plasma",  "Heartbeat",
     };
     EXPECT_EQ(device.GetAnimationNames(), expected);
     EXPECT_EQ(device.GetAnimationNames(), expected);  // from the cache
@@ -35,15 +36,18 @@ TEST_F(PanelQueryTest, NothingConfiguredGivesEmptySummaries) {
 TEST_F(PanelQueryTest, SummariesSortByBytesUpperCaseFirstAndPrefixFirst) {
     cfg::OrvekConfiguration config;
     config.sequences = std::vector<cfg::AnimationSequence>{
-        {"beta", {StepOf("Fill")}}, {"abc", {StepOf("Fill")}}, {"Alpha", {StepOf("Fill")}},
-        {"alpha", {StepOf("Fill")}}, {"ab", {StepOf("Fill")}}, {"\xC3\xA9t\xC3\xA9", {StepOf("Fill")}},
+        {"beta", {StepOf("Fill")}},  {"abc", {StepOf("Fill")}}, {"Alpha", {StepOf("Fill")}},
+        {"alpha", {StepOf("Fill")}}, {"ab", {StepOf("Fill")}},  {"\xC3\xA9t\xC3\xA9", {StepOf("Fill")}},
     };
     config.bitmaps = std::vector<cfg::Bitmap>{BitmapOf("zeta"), BitmapOf("Zeta"), BitmapOf("z")};
     device.ApplyConfiguration(config);
 
     EXPECT_EQ(device.GetSequenceSummaries(),
-              (std::vector<Summary>{{Id("Alpha"), "Alpha"}, {Id("ab"), "ab"}, {Id("abc"), "abc"},
-                                    {Id("alpha"), "alpha"}, {Id("beta"), "beta"},
+              (std::vector<Summary>{{Id("Alpha"), "Alpha"},
+                                    {Id("ab"), "ab"},
+                                    {Id("abc"), "abc"},
+                                    {Id("alpha"), "alpha"},
+                                    {Id("beta"), "beta"},
                                     {Id("\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9"}}));  // bytes >= 0x80 last
     EXPECT_EQ(device.GetBitmapSummaries(),
               (std::vector<Summary>{{Id("Zeta"), "Zeta"}, {Id("z"), "z"}, {Id("zeta"), "zeta"}}));

@@ -24,7 +24,7 @@ constexpr uint32_t kEventsPerProducer = 4000;
 constexpr int kConfigRounds = 150;
 constexpr int kEventsPerConfigRound = 6;  // Connected, HeartBeat, Error, HeartBeat, Disconnected, Error
 constexpr uint32_t kModuleRecords = 8000;
-constexpr int kMaxTicks = 8000;           // 0.5 ms each: never reaches the 5000 ms heartbeat
+constexpr int kMaxTicks = 8000;  // 0.5 ms each: never reaches the 5000 ms heartbeat
 constexpr auto kWatchdog = std::chrono::seconds(120);
 
 Event NumberedEvent(int producer, uint32_t sequence) {
@@ -78,7 +78,8 @@ struct EventLedger {
 using DeviceStressTest = DeviceFixture;
 
 TEST_F(DeviceStressTest, ConcurrentUseLosesNothingAndNeverDeadlocks) {
-    const int expectedEvents = kProducers * static_cast<int>(kEventsPerProducer) + kConfigRounds * kEventsPerConfigRound;
+    const int expectedEvents =
+        kProducers * static_cast<int>(kEventsPerProducer) + kConfigRounds * kEventsPerConfigRound;
     std::counting_semaphore<100> eventRoom(100);
     std::counting_semaphore<64> recordRoom(64);
     EventLedger ledger;

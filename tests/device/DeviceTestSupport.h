@@ -56,10 +56,8 @@ inline void WriteHalBool(const char* name, bool on) {
 inline std::string Describe(const Event& event) {
     const auto& data = event.header.data;
     switch (event.header.type) {
-        case EventType::Connected:
-            return "Connected(" + std::to_string(int(data.connected.type)) + ")";
-        case EventType::Disconnected:
-            return "Disconnected(" + std::to_string(int(data.disconnected.type)) + ")";
+        case EventType::Connected: return "Connected(" + std::to_string(int(data.connected.type)) + ")";
+        case EventType::Disconnected: return "Disconnected(" + std::to_string(int(data.disconnected.type)) + ")";
         case EventType::HeartBeat:
             return "HeartBeat(" + std::to_string(int(data.heartBeat.status)) + ",en" +
                    std::to_string(int(data.heartBeat.enabled)) + ",usb" +
@@ -69,10 +67,8 @@ inline std::string Describe(const Event& event) {
             const char* extra = event.getExtraMessageStr();
             return "Error(" + std::string(extra ? extra : "") + ")";
         }
-        case EventType::Custom:
-            return "Custom(" + std::to_string(int(data.custom.type)) + ")";
-        default:
-            return "Event(" + std::to_string(static_cast<uint32_t>(event.header.type)) + ")";
+        case EventType::Custom: return "Custom(" + std::to_string(int(data.custom.type)) + ")";
+        default: return "Event(" + std::to_string(static_cast<uint32_t>(event.header.type)) + ")";
     }
 }
 

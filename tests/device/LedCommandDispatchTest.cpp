@@ -55,8 +55,9 @@ TEST_F(LedCommandDispatchTest, AnimationFlagsAreBitsZeroAndOne) {
     device.DispatchSetAnimation(zone, blink, 0x1234, Rgb(1, 2, 3), false, true);
     ASSERT_EQ(recorded.size(), 3u);
 
-    const std::vector<uint8_t> head{0x00, uint8_t(zone & 0xFF), uint8_t(zone >> 8), uint8_t(blink & 0xFF),
-                                    uint8_t(blink >> 8), 0x34, 0x12, 1, 2, 3};
+    const std::vector<uint8_t> head{
+        0x00, uint8_t(zone & 0xFF), uint8_t(zone >> 8), uint8_t(blink & 0xFF), uint8_t(blink >> 8), 0x34, 0x12, 1, 2,
+        3};
     const uint8_t flags[] = {0x01, 0x03, 0x02};
     for (size_t i = 0; i < 3; ++i) {
         auto bytes = BytesOf(recorded[i]);

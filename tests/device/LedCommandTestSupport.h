@@ -51,8 +51,7 @@ inline cfg::Channel MakeChannel(const std::string& id, std::vector<cfg::Zone> zo
     return channel;
 }
 
-inline cfg::Animation Step(const std::string& animation, uint16_t delay,
-                           std::optional<uint8_t> repeat = std::nullopt) {
+inline cfg::Animation Step(const std::string& animation, uint16_t delay, std::optional<uint8_t> repeat = std::nullopt) {
     cfg::Animation step;
     step.id = animation;
     step.delay = delay;
@@ -146,10 +145,10 @@ protected:
         for (const auto& event : TakeEvents()) {
             EXPECT_EQ(event.header.type, Eventing::EventType::Error);
             const char* extra = event.getExtraMessageStr();
-            errors.push_back({event.header.data.error.type,
-                              std::string(event.header.data.error.message,
-                                          strnlen(event.header.data.error.message, 16)),
-                              extra ? extra : ""});
+            errors.push_back(
+                {event.header.data.error.type,
+                 std::string(event.header.data.error.message, strnlen(event.header.data.error.message, 16)),
+                 extra ? extra : ""});
         }
         return errors;
     }

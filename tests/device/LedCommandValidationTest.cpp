@@ -112,9 +112,9 @@ TEST_F(LedCommandValidationTest, SequenceAndBitmapIdsMustBeConfigured) {
     device.DispatchSetAnimationSequence(Id("strip60"), Id("nope"));
     device.DispatchSetBitmap(Id("matrix32"), 0, Rgb(0, 0, 0), false, false);
     device.DispatchSetBitmap(Id("matrix32"), Id("nope"), Rgb(0, 0, 0), false, false);
-    EXPECT_EQ(TakeErrors(), (std::vector<LedError>{NotFound("AnimSequence", std::to_string(Id("nope"))),
-                                                   NotFound("Bitmap", "0"),
-                                                   NotFound("Bitmap", std::to_string(Id("nope")))}));
+    EXPECT_EQ(TakeErrors(),
+              (std::vector<LedError>{NotFound("AnimSequence", std::to_string(Id("nope"))), NotFound("Bitmap", "0"),
+                                     NotFound("Bitmap", std::to_string(Id("nope")))}));
 }
 
 TEST_F(LedCommandValidationTest, RejectedCommandsStillStopARunningSequence) {

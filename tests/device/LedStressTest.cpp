@@ -44,7 +44,9 @@ public:
             case 0: m_device.DispatchSetColor(ZoneOrAny(), color); break;
             case 1: m_device.DispatchSetGroupColor(GroupOrAny(), color); break;
             case 2: m_device.DispatchSetAnimation(ZoneOrAny(), AnimationOrAny(), Word(), color, Coin(), Coin()); break;
-            case 3: m_device.DispatchSetGroupAnimation(GroupOrAny(), AnimationOrAny(), Word(), color, Coin(), Coin()); break;
+            case 3:
+                m_device.DispatchSetGroupAnimation(GroupOrAny(), AnimationOrAny(), Word(), color, Coin(), Coin());
+                break;
             case 4: m_device.DispatchSetAnimationSequence(ZoneOrAny(), From(kSequenceNames)); break;
             case 5: m_device.DispatchSetGroupAnimationSequence(GroupOrAny(), From(kSequenceNames)); break;
             case 6: m_device.DispatchSetBitmap(ZoneOrAny(), From(kBitmapNames), color, Coin(), Coin()); break;

@@ -15,30 +15,30 @@
 
 namespace {
 
-using orvek::led::Animation;
-using orvek::led::kAnimationMap;
+using ledtest::Color;
 using orvek::internal::Animation::BuiltInAnimations;
 using orvek::internal::Animation::StateMode;
-using ledtest::Color;
+using orvek::led::Animation;
+using orvek::led::kAnimationMap;
 
 TEST(AnimationMap, HasTwentySixNamedRowsAndNoneForNone) {
-  EXPECT_EQ(kAnimationMap.size(), 26u);
-  EXPECT_EQ(kAnimationMap.count(Animation::None), 0u);
-  EXPECT_THROW((void)kAnimationMap.at(Animation::None), std::out_of_range);
-  EXPECT_EQ(kAnimationMap.at(Animation::Fill), "Fill");
-  EXPECT_EQ(kAnimationMap.at(Animation::TheaterChase), "TheaterChase");
-  EXPECT_EQ(kAnimationMap.at(Animation::Heartbeat), "Heartbeat");
-  // Ordered by value: Fill first, Heartbeat last.
-  EXPECT_EQ(kAnimationMap.begin()->first, Animation::Fill);
-  EXPECT_EQ(kAnimationMap.rbegin()->first, Animation::Heartbeat);
+    EXPECT_EQ(kAnimationMap.size(), 26u);
+    EXPECT_EQ(kAnimationMap.count(Animation::None), 0u);
+    EXPECT_THROW((void)kAnimationMap.at(Animation::None), std::out_of_range);
+    EXPECT_EQ(kAnimationMap.at(Animation::Fill), "Fill");
+    EXPECT_EQ(kAnimationMap.at(Animation::TheaterChase), "TheaterChase");
+    EXPECT_EQ(kAnimationMap.at(Animation::Heartbeat), "Heartbeat");
+    // Ordered by value: Fill first, Heartbeat last.
+    EXPECT_EQ(kAnimationMap.begin()->first, Animation::Fill);
+    EXPECT_EQ(kAnimationMap.rbegin()->first, Animation::Heartbeat);
 }
 
 struct ExpectedRow {
-  const char* id;
-  StateMode mode;
-  int stateCount;
-  int delay;
-  Color color;
+    const char* id;
+    StateMode mode;
+    int stateCount;
+    int delay;
+    Color color;
 };
 
 // The constant fields of every instance, in enumeration order.
@@ -73,43 +73,43 @@ const ExpectedRow kExpected[] = {
 };
 
 TEST(BuiltInAnimations, HoldsTheTwentySevenInstancesInEnumerationOrder) {
-  ASSERT_EQ(BuiltInAnimations.size(), 27u);
-  for (std::size_t v = 0; v < BuiltInAnimations.size(); ++v) {
-    const auto& instance = BuiltInAnimations[v];
-    const ExpectedRow& row = kExpected[v];
-    SCOPED_TRACE(row.id);
-    EXPECT_EQ(instance.id, row.id);
-    EXPECT_EQ(instance.stateMode, row.mode);
-    EXPECT_EQ(instance.stateCount, row.stateCount);
-    EXPECT_EQ(instance.defaultDelay, row.delay);
-    EXPECT_EQ(instance.defaultColor, row.color);
-    EXPECT_TRUE(static_cast<bool>(instance.cb));
-    if (v > 0) {
-      EXPECT_EQ(kAnimationMap.at(static_cast<Animation>(v)), row.id);
+    ASSERT_EQ(BuiltInAnimations.size(), 27u);
+    for (std::size_t v = 0; v < BuiltInAnimations.size(); ++v) {
+        const auto& instance = BuiltInAnimations[v];
+        const ExpectedRow& row = kExpected[v];
+        SCOPED_TRACE(row.id);
+        EXPECT_EQ(instance.id, row.id);
+        EXPECT_EQ(instance.stateMode, row.mode);
+        EXPECT_EQ(instance.stateCount, row.stateCount);
+        EXPECT_EQ(instance.defaultDelay, row.delay);
+        EXPECT_EQ(instance.defaultColor, row.color);
+        EXPECT_TRUE(static_cast<bool>(instance.cb));
+        if (v > 0) {
+            EXPECT_EQ(kAnimationMap.at(static_cast<Animation>(v)), row.id);
+        }
     }
-  }
-  EXPECT_EQ(BuiltInAnimations[15].id, "Scanner");
-  EXPECT_EQ(BuiltInAnimations[15].stateMode, StateMode::LedCount);
-  EXPECT_EQ(BuiltInAnimations[15].stateCount, 2);
+    EXPECT_EQ(BuiltInAnimations[15].id, "Scanner");
+    EXPECT_EQ(BuiltInAnimations[15].stateMode, StateMode::LedCount);
+    EXPECT_EQ(BuiltInAnimations[15].stateCount, 2);
 }
 
 TEST(BuiltInAnimations, EntriesAreCopiesOfTheNamedInstances) {
-  namespace anim = orvek::internal::Animation;
-  // The copies share the id text of the instance they were made from.
-  EXPECT_EQ(BuiltInAnimations[0].id.data(), anim::None.id.data());
-  EXPECT_EQ(BuiltInAnimations[14].id.data(), anim::Fire.id.data());
-  EXPECT_EQ(BuiltInAnimations[26].id.data(), anim::Heartbeat.id.data());
-  // A copy draws like the original.
-  std::vector<Color> a(3), b(3);
-  anim::Fill.cb(a.data(), Color(1, 2, 3), 0, 3);
-  BuiltInAnimations[1].cb(b.data(), Color(1, 2, 3), 0, 3);
-  EXPECT_EQ(a, b);
+    namespace anim = orvek::internal::Animation;
+    // The copies share the id text of the instance they were made from.
+    EXPECT_EQ(BuiltInAnimations[0].id.data(), anim::None.id.data());
+    EXPECT_EQ(BuiltInAnimations[14].id.data(), anim::Fire.id.data());
+    EXPECT_EQ(BuiltInAnimations[26].id.data(), anim::Heartbeat.id.data());
+    // A copy draws like the original.
+    std::vector<Color> a(3), b(3);
+    anim::Fill.cb(a.data(), Color(1, 2, 3), 0, 3);
+    BuiltInAnimations[1].cb(b.data(), Color(1, 2, 3), 0, 3);
+    EXPECT_EQ(a, b);
 }
 
 TEST(BuiltInAnimations, IdsHashToDistinctAnimationIds) {
-  std::set<uint16_t> ids;
-  for (const auto& instance : BuiltInAnimations) ids.insert(orvek::internal::IDCreator::createId(instance.id));
-  EXPECT_EQ(ids.size(), BuiltInAnimations.size());
+    std::set<uint16_t> ids;
+    for (const auto& instance : BuiltInAnimations) ids.insert(orvek::internal::IDCreator::createId(instance.id));
+    EXPECT_EQ(ids.size(), BuiltInAnimations.size());
 }
 
 }  // namespace

@@ -22,13 +22,27 @@ using orvek::internal::Eventing::EventType;
 using orvek::internal::Eventing::Status;
 
 const std::set<std::string> kExpectedExports = {
-    "pv_CreateInstance",   "pv_Connect",           "pv_ConnectUart",
-    "pv_IsConnected",      "pv_GetCurrentStatus",  "pv_GetLatestEvent",
-    "pv_GetEvents",        "pv_GetLatestData",     "pv_SetColor",
-    "pv_SetGroupColor",    "pv_SetAnimation",      "pv_SetGroupAnimation",
-    "pv_SetAnimationSequence", "pv_SetGroupAnimationSequence", "pv_SetBitmap",
-    "pv_SetGroupBitmap",   "pv_SetText",           "pv_SetGroupText",
-    "pv_RestartDevice",    "pv_RequestConfig",     "pv_SetDeployPath",
+    "pv_CreateInstance",
+    "pv_Connect",
+    "pv_ConnectUart",
+    "pv_IsConnected",
+    "pv_GetCurrentStatus",
+    "pv_GetLatestEvent",
+    "pv_GetEvents",
+    "pv_GetLatestData",
+    "pv_SetColor",
+    "pv_SetGroupColor",
+    "pv_SetAnimation",
+    "pv_SetGroupAnimation",
+    "pv_SetAnimationSequence",
+    "pv_SetGroupAnimationSequence",
+    "pv_SetBitmap",
+    "pv_SetGroupBitmap",
+    "pv_SetText",
+    "pv_SetGroupText",
+    "pv_RestartDevice",
+    "pv_RequestConfig",
+    "pv_SetDeployPath",
 };
 
 std::string RunCommand(const std::string& command) {

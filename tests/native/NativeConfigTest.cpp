@@ -15,11 +15,10 @@ TEST_F(NativeTest, ReportBeforeAnyConfiguration) { EXPECT_EQ(Report(inst()), R"(
 
 TEST_F(NativeTest, ReportListsChannelsWithSortedMembers) {
     ApplyConfig(kNativeTestConfig);
-    EXPECT_EQ(Report(inst()),
-              R"({"channels":{"main":{"brightness":90,"id":"main","length":286,"zones":[)"
-              R"({"id":"left","length":30,"reversed":true,"type":"Strip"},)"
-              R"({"cols":32,"id":"panel","orientation":{"axisLayout":"rows","cornerLeftRight":"left",)"
-              R"("cornerTopBottom":"bottom","sequenceLayout":"zigzag"},"rows":8,"type":"Matrix"}]}}})");
+    EXPECT_EQ(Report(inst()), R"({"channels":{"main":{"brightness":90,"id":"main","length":286,"zones":[)"
+                              R"({"id":"left","length":30,"reversed":true,"type":"Strip"},)"
+                              R"({"cols":32,"id":"panel","orientation":{"axisLayout":"rows","cornerLeftRight":"left",)"
+                              R"("cornerTopBottom":"bottom","sequenceLayout":"zigzag"},"rows":8,"type":"Matrix"}]}}})");
 }
 
 TEST_F(NativeTest, ReportNamesChannelsByKeyInByteOrder) {

@@ -71,8 +71,8 @@ TEST_F(NativeLedTest, AnimationDelaysAreTruncatedAndKeepTheirLow16Bits) {
 }
 
 TEST_F(NativeLedTest, UnrepresentableDelaysAreDefined) {
-    for (double ms : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN(),
-                      std::numeric_limits<double>::infinity()}) {
+    for (double ms :
+         {1e300, -1e300, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         pv_SetAnimation(inst(), "left", Animation::Fill, kRed, millisecond_t(ms), false, false);
         pv_SetText(inst(), "panel", "x", kRed, MatrixTextScrollDirection::LEFT, millisecond_t(ms), false);
     }
@@ -83,8 +83,7 @@ TEST_F(NativeLedTest, UnrepresentableDelaysAreDefined) {
 TEST_F(NativeLedTest, AnimationWithoutNameThrowsAndDispatchesNothing) {
     EXPECT_THROW(pv_SetAnimation(inst(), "left", Animation::None, kRed, millisecond_t(10), false, false),
                  std::out_of_range);
-    EXPECT_THROW(pv_SetGroupAnimation(inst(), "all", static_cast<Animation>(27), kRed, millisecond_t(10), false,
-                                      false),
+    EXPECT_THROW(pv_SetGroupAnimation(inst(), "all", static_cast<Animation>(27), kRed, millisecond_t(10), false, false),
                  std::out_of_range);
     EXPECT_TRUE(DrainEvents().empty());
     EXPECT_EQ(Zone("left").lastCommand, LEDCommandType::SetColor);
@@ -111,8 +110,8 @@ TEST_F(NativeLedTest, SequencesAndBitmapsByName) {
     EXPECT_EQ(panel.lastColor.r, 9);
     pv_SetGroupBitmap(inst(), "all", "logo", kRed, false, false);  // the strip comes first and fails
 
-    EXPECT_EQ(DrainErrors(), (std::vector<std::string>{
-                                 "AnimSequence " + std::to_string(IDCreator::createId("nope")), "Zone left"}));
+    EXPECT_EQ(DrainErrors(),
+              (std::vector<std::string>{"AnimSequence " + std::to_string(IDCreator::createId("nope")), "Zone left"}));
 }
 
 TEST_F(NativeLedTest, TextKeepsAtMost24CharactersWithoutTerminator) {

@@ -42,8 +42,8 @@ TEST_F(ExtensionsTest, ListenerSeesEarlierThenLaterPublications) {
     ASSERT_EQ(HAL_PublishExtension("halsimgui::AddGuiLateExecute", &frame), 0);
     Seen seen;
     HAL_RegisterExtensionListener(&seen, &Seen::Record);
-    EXPECT_EQ(seen.Calls(), (std::vector<std::pair<std::string, void*>>{
-                                {"halsimgui::AddGuiInit", &init}, {"halsimgui::AddGuiLateExecute", &frame}}));
+    EXPECT_EQ(seen.Calls(), (std::vector<std::pair<std::string, void*>>{{"halsimgui::AddGuiInit", &init},
+                                                                        {"halsimgui::AddGuiLateExecute", &frame}}));
     ASSERT_EQ(HAL_PublishExtension("halsimgui::GetImguiContext", &context), 0);
     ASSERT_EQ(seen.Calls().size(), 3u);
     EXPECT_EQ(seen.Calls()[2], (std::pair<std::string, void*>{"halsimgui::GetImguiContext", &context}));

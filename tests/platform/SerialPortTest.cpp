@@ -24,8 +24,7 @@ protected:
     }
     static std::string Written(HAL_SerialPort port) {
         char buffer[256];
-        return std::string(buffer,
-                           static_cast<size_t>(HALSIM_TakeSerialWritten(port, buffer, sizeof buffer)));
+        return std::string(buffer, static_cast<size_t>(HALSIM_TakeSerialWritten(port, buffer, sizeof buffer)));
     }
 };
 
@@ -115,9 +114,8 @@ TEST_F(SerialPortTest, SecondInitializeOfAnOpenPortFails) {
 TEST_F(SerialPortTest, EachCallFailsOnceWhenAsked) {
     int32_t status = 0;
     HAL_SerialPortHandle handle = HAL_InitializeSerialPort(HAL_SerialPort_USB1, &status);
-    const HALSIM_SerialCall calls[] = {HALSIM_SerialCall_BaudRate, HALSIM_SerialCall_Parity,
-                                       HALSIM_SerialCall_StopBits, HALSIM_SerialCall_DataBits,
-                                       HALSIM_SerialCall_Timeout};
+    const HALSIM_SerialCall calls[] = {HALSIM_SerialCall_BaudRate, HALSIM_SerialCall_Parity, HALSIM_SerialCall_StopBits,
+                                       HALSIM_SerialCall_DataBits, HALSIM_SerialCall_Timeout};
     for (HALSIM_SerialCall call : calls) {
         SCOPED_TRACE(call);
         HALSIM_FailSerialCall(HAL_SerialPort_USB1, call, 1);

@@ -85,8 +85,8 @@ TEST_F(SimDeviceTest, WriteOfAnotherTypeLeavesValueUnchanged) {
 
 TEST_F(SimDeviceTest, EnumerationKeepsOptionsDirectionAndIndex) {
     hal::SimDevice device("Pavonix", 0);
-    hal::SimEnum type = device.CreateEnum("ConnectionType", hal::SimDevice::kBidir,
-                                          {"USB", "WebUSB", "I2C", "CAN", "UART"}, 0);
+    hal::SimEnum type =
+        device.CreateEnum("ConnectionType", hal::SimDevice::kBidir, {"USB", "WebUSB", "I2C", "CAN", "UART"}, 0);
     std::vector<const char*> labels{"Unknown", "Booting", "Active", "Error", "Fatal"};
     hal::SimEnum status = device.CreateEnum("Status", hal::SimDevice::kBidir, labels, 2);
     ASSERT_TRUE(type);

@@ -48,8 +48,7 @@ TEST(AlertUtilsTest, PlainNamesMatchLookUpsForEveryByte) {
         auto byte = static_cast<uint8_t>(value);
         EXPECT_EQ(Orvek_GetDisabledCauseText(value),
                   orvek::utils::GetDisabledCauseText(static_cast<DisabledCause>(byte)));
-        EXPECT_EQ(Orvek_GetErrorTypeText(value),
-                  orvek::utils::GetErrorTypeText(static_cast<ErrorType>(byte)));
+        EXPECT_EQ(Orvek_GetErrorTypeText(value), orvek::utils::GetErrorTypeText(static_cast<ErrorType>(byte)));
         EXPECT_EQ(Orvek_GetFatalErrorTypeText(value),
                   orvek::utils::GetFatalErrorTypeText(static_cast<FatalErrorType>(byte)));
     }

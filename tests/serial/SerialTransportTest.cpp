@@ -163,9 +163,8 @@ TYPED_TEST(SerialTransportTest, PortInUseFailsToOpen) {
 }
 
 TYPED_TEST(SerialTransportTest, EachFailedSetUpStepClosesThePortExactlyOnce) {
-    const HALSIM_SerialCall steps[] = {HALSIM_SerialCall_BaudRate, HALSIM_SerialCall_Parity,
-                                       HALSIM_SerialCall_StopBits, HALSIM_SerialCall_DataBits,
-                                       HALSIM_SerialCall_Timeout};
+    const HALSIM_SerialCall steps[] = {HALSIM_SerialCall_BaudRate, HALSIM_SerialCall_Parity, HALSIM_SerialCall_StopBits,
+                                       HALSIM_SerialCall_DataBits, HALSIM_SerialCall_Timeout};
     TypeParam transport(this->kPort, 57600);
     int32_t expectedCloses = 0;
     for (HALSIM_SerialCall step : steps) {
@@ -262,9 +261,7 @@ TYPED_TEST(SerialTransportTest, TransportReopensAfterClose) {
 TYPED_TEST(SerialTransportTest, WritesReachThePortOnlyWhileOpen) {
     TypeParam transport(this->kPort, 115200);
     const std::string message = "pavonix";
-    auto write = [&] {
-        transport.writeBytes(reinterpret_cast<const uint8_t*>(message.data()), message.size());
-    };
+    auto write = [&] { transport.writeBytes(reinterpret_cast<const uint8_t*>(message.data()), message.size()); };
     write();
     EXPECT_EQ(HALSIM_GetSerialCallCount(), 0);
     ASSERT_TRUE(transport.open());
@@ -300,8 +297,7 @@ TYPED_TEST(SerialTransportTest, ConcurrentWritesKeepEveryByte) {
 // The callback answers from the reader thread: a write from inside it must not block.
 TYPED_TEST(SerialTransportTest, CallbackMayWriteAnAnswer) {
     TypeParam transport(this->kPort, 115200);
-    transport.setReadCallback(
-        [&transport](const uint8_t* data, size_t length) { transport.writeBytes(data, length); });
+    transport.setReadCallback([&transport](const uint8_t* data, size_t length) { transport.writeBytes(data, length); });
     ASSERT_TRUE(transport.open());
     this->Feed("echo");
     std::string echoed;

@@ -136,10 +136,9 @@ inline void CompareStep(Comparer& c, const std::string& path, const cfg::Animati
 inline void CompareSequence(Comparer& c, const std::string& path, const cfg::AnimationSequence& e,
                             const cfg::AnimationSequence& a) {
     c.Field(path + ".id", e.id, a.id);
-    c.List(path + ".steps", e.steps, a.steps,
-           [&](const std::string& p, const cfg::Animation& es, const cfg::Animation& as) {
-               CompareStep(c, p, es, as);
-           });
+    c.List(
+        path + ".steps", e.steps, a.steps,
+        [&](const std::string& p, const cfg::Animation& es, const cfg::Animation& as) { CompareStep(c, p, es, as); });
 }
 
 inline void CompareBitmap(Comparer& c, const std::string& path, const cfg::Bitmap& e, const cfg::Bitmap& a) {

@@ -185,21 +185,21 @@ TEST_F(BitmapDecodeTest, UnsafeDimensionsAreRefusedBeforeAllocating) {
         uint16_t bits;
     };
     const Case cases[] = {
-        {-1, 1, 8},                    // negative width
-        {-2000000000, 2, 16},          // negative width whose stride would overflow
-        {16385, 1, 8},                 // one past the side limit
-        {1, -16385, 8},                // top-down, one past the side limit
-        {1, INT_MIN, 8},               // a height whose absolute value does not fit
-        {INT_MAX, 1, 16},              // a row stride that overflows 32 bits
-        {65536, 32768, 1},             // width × height × 3 does not fit in 32 bits
-        {16384, 16384, 8},             // within each side but gigabytes of pixels
+        {-1, 1, 8},            // negative width
+        {-2000000000, 2, 16},  // negative width whose stride would overflow
+        {16385, 1, 8},         // one past the side limit
+        {1, -16385, 8},        // top-down, one past the side limit
+        {1, INT_MIN, 8},       // a height whose absolute value does not fit
+        {INT_MAX, 1, 16},      // a row stride that overflows 32 bits
+        {65536, 32768, 1},     // width × height × 3 does not fit in 32 bits
+        {16384, 16384, 8},     // within each side but gigabytes of pixels
     };
     for (const Case& c : cases) {
         BitmapFrame frame;
         EXPECT_FALSE(Load(BmpHeader(c.width, c.height, c.bits, 54).data, frame)) << c.width << "x" << c.height;
-        EXPECT_EQ(output, ErrorLine("LoadBMP - refused dimensions " + std::to_string(c.width) + "x" +
-                                    std::to_string(c.height) + " for file " + path +
-                                    " (supported: 0..16384 per side, at most 67108864 pixels)"));
+        EXPECT_EQ(output,
+                  ErrorLine("LoadBMP - refused dimensions " + std::to_string(c.width) + "x" + std::to_string(c.height) +
+                            " for file " + path + " (supported: 0..16384 per side, at most 67108864 pixels)"));
         EXPECT_TRUE(frame.pixels.empty());
     }
 }
@@ -234,7 +234,7 @@ TEST_F(BitmapDecodeTest, InMemoryDecodeMatchesTheFile) {
 TEST(BitmapExtractChannelTest, ScalesRunsOfBitsToFullRange) {
     EXPECT_EQ(ExtractChannel(0x7C00, 0x7C00), 255);
     EXPECT_EQ(ExtractChannel(16 << 10, 0x7C00), 132);
-    EXPECT_EQ(ExtractChannel(1 << 10, 0x7C00), 8);  // (255 + 15) / 31
+    EXPECT_EQ(ExtractChannel(1 << 10, 0x7C00), 8);   // (255 + 15) / 31
     EXPECT_EQ(ExtractChannel(0x07E0, 0x07E0), 255);  // six bits
     EXPECT_EQ(ExtractChannel(0x0020, 0x07E0), 4);    // (255 + 31) / 63
     EXPECT_EQ(ExtractChannel(0xFFFF, 0), 0);

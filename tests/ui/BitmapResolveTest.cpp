@@ -93,11 +93,11 @@ TEST(BitmapFramesTest, FramesPlayInNumericOrderThenUnnumberedByName) {
     WriteFile(dir / "0.bmp", GreyPixelBmp(0));
     WriteFile(dir / "frame7.bmp", GreyPixelBmp(7));
     WriteFile(dir / "1.bmp", GreyPixelBmp(1));
-    WriteFile(dir / "FRAME3.BMP", GreyPixelBmp(3));                 // upper-case extension is listed
+    WriteFile(dir / "FRAME3.BMP", GreyPixelBmp(3));                  // upper-case extension is listed
     WriteFile(dir / "99999999999999999999.bmp", GreyPixelBmp(150));  // too long for a number
     WriteFile(dir / "notes.txt", GreyPixelBmp(99));
-    WriteFile(dir / "broken.bmp", {'B', 'M'});                      // fails to decode: skipped
-    fs::create_directories(dir / "5.bmp");                          // a folder is no frame
+    WriteFile(dir / "broken.bmp", {'B', 'M'});  // fails to decode: skipped
+    fs::create_directories(dir / "5.bmp");      // a folder is no frame
 
     ImageSequence seq;
     std::string output = CaptureStdout([&] { EXPECT_TRUE(LoadAnimatedFrames(dir, seq)); });

@@ -80,8 +80,8 @@ inline fs::path FreshDir() {
 #endif
     static std::atomic<int> counter{0};
     const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    const fs::path dir = base / "bitmap" /
-                         (std::string(info->test_suite_name()) + "." + info->name() + "." + std::to_string(counter++));
+    const fs::path dir =
+        base / "bitmap" / (std::string(info->test_suite_name()) + "." + info->name() + "." + std::to_string(counter++));
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

@@ -44,8 +44,7 @@ protected:
 
     // The matrix of rows × cols showing the bitmap at time t, starting from fill.
     std::vector<Color> Draw(const std::string& bitmapName, int rows, int cols, float timeMs,
-                            Command::LED::AnimationColor tint = {0, 0, 0}, bool setColor = false,
-                            Color fill = kBlack) {
+                            Command::LED::AnimationColor tint = {0, 0, 0}, bool setColor = false, Color fill = kBlack) {
         ZoneState zs;
         std::memset(&zs, 0, sizeof zs);
         zs.lastCommand = Command::LED::LEDCommandType::SetBitmap;

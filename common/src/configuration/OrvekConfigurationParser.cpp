@@ -59,16 +59,11 @@ int32_t TruncateToInt32(double value) {
 // kind raises the library's own type_error 302 "type must be number, but is ...".
 int32_t NumberValue(const json& value) {
     switch (value.type()) {
-        case json::value_t::number_integer:
-            return static_cast<int32_t>(value.get<int64_t>());
-        case json::value_t::number_unsigned:
-            return static_cast<int32_t>(value.get<uint64_t>());
-        case json::value_t::number_float:
-            return TruncateToInt32(value.get<double>());
-        case json::value_t::boolean:
-            return value.get<bool>() ? 1 : 0;
-        default:
-            return value.get<int32_t>();  // throws for every remaining kind
+        case json::value_t::number_integer: return static_cast<int32_t>(value.get<int64_t>());
+        case json::value_t::number_unsigned: return static_cast<int32_t>(value.get<uint64_t>());
+        case json::value_t::number_float: return TruncateToInt32(value.get<double>());
+        case json::value_t::boolean: return value.get<bool>() ? 1 : 0;
+        default: return value.get<int32_t>();  // throws for every remaining kind
     }
 }
 
@@ -84,18 +79,12 @@ bool ReadBoolean(const json& object, const char* name, bool fallback) {
 }
 
 // Negative values become 0; the rest keep their low 16 bits (65536 -> 0, 70000 -> 4464).
-uint16_t ToCount16(int32_t value) {
-    return static_cast<uint16_t>(value < 0 ? 0 : value);
-}
+uint16_t ToCount16(int32_t value) { return static_cast<uint16_t>(value < 0 ? 0 : value); }
 
-uint16_t ReadCount16(const json& object, const char* name) {
-    return ToCount16(ReadNumber(object, name, 0));
-}
+uint16_t ReadCount16(const json& object, const char* name) { return ToCount16(ReadNumber(object, name, 0)); }
 
 // min(value, 255) raised to at least 0.
-uint8_t ClampByte(int value) {
-    return static_cast<uint8_t>(value < 0 ? 0 : (value > 255 ? 255 : value));
-}
+uint8_t ClampByte(int value) { return static_cast<uint8_t>(value < 0 ? 0 : (value > 255 ? 255 : value)); }
 
 // The 32-bit value of an integer member, or nothing for any other kind.
 std::optional<int32_t> ReadInteger(const json& object, const char* name) {
@@ -117,9 +106,7 @@ const std::string* ReadString(const json& object, const char* name) {
 }
 
 // The "id" of an element that is an object with a string "id"; null means drop the element.
-const std::string* RequiredId(const json& element) {
-    return element.is_object() ? ReadString(element, "id") : nullptr;
-}
+const std::string* RequiredId(const json& element) { return element.is_object() ? ReadString(element, "id") : nullptr; }
 
 // Reads every element of an array member with `parse`, keeping those it returns; nothing
 // when the member is missing, not an array or kept no element.

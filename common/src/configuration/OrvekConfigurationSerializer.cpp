@@ -177,8 +177,7 @@ ordered_json GroupToJson(const cfg::AnimationGroup& group) {
 
 // Writes `name` as an array of `toJson` of each element, unless the list is unset or empty.
 template <typename Record, typename ToJsonFn>
-void WriteList(ordered_json& root, const char* name, const std::optional<std::vector<Record>>& list,
-               ToJsonFn toJson) {
+void WriteList(ordered_json& root, const char* name, const std::optional<std::vector<Record>>& list, ToJsonFn toJson) {
     if (!list || list->empty()) {
         return;
     }

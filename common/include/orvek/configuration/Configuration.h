@@ -20,14 +20,14 @@ namespace orvek::internal::Configuration {
 // One whole device configuration, a plain value. Lists are either unset or hold
 // at least one element when they come from the JSON reader or the Java binding.
 struct OrvekConfiguration {
-    std::array<uint8_t, 16> md5{};                         // fingerprint, set only by the Java binding
-    std::optional<std::string> teamNumber;                 // JSON "team", a text
-    Network network;                                       // default: USB
+    std::array<uint8_t, 16> md5{};          // fingerprint, set only by the Java binding
+    std::optional<std::string> teamNumber;  // JSON "team", a text
+    Network network;                        // default: USB
     std::optional<std::vector<Channel>> channels;
     std::optional<std::vector<AnimationSequence>> sequences;
     std::optional<std::vector<Bitmap>> bitmaps;
     std::optional<std::vector<AnimationGroup>> animationGroups;  // JSON "groups"
-    std::optional<std::vector<Module>> sensors;            // JSON "sensors"
+    std::optional<std::vector<Module>> sensors;                  // JSON "sensors"
 };
 
 }  // namespace orvek::internal::Configuration

@@ -27,9 +27,9 @@ namespace orvek::internal::Animation {
 namespace instance_detail {
 // The instance of one table row with its frame callback.
 inline AnimationInstance MakeInstance(led::Animation animation, AnimationFrameCallback cb) {
-  const AnimationRecord& row = RecordOf(animation);
-  return AnimationInstance{row.id, row.stateMode, row.stateCount, row.defaultDelay,
-                           domain::Color(row.r, row.g, row.b), std::move(cb)};
+    const AnimationRecord& row = RecordOf(animation);
+    return AnimationInstance{
+        row.id, row.stateMode, row.stateCount, row.defaultDelay, domain::Color(row.r, row.g, row.b), std::move(cb)};
 }
 }  // namespace instance_detail
 
@@ -40,7 +40,8 @@ static const AnimationInstance Blink = instance_detail::MakeInstance(led::Animat
 static const AnimationInstance Breathe = instance_detail::MakeInstance(led::Animation::Breathe, Frames::BreatheFrame);
 static const AnimationInstance RainbowRoll =
     instance_detail::MakeInstance(led::Animation::RainbowRoll, Frames::RainbowRollFrame);
-static const AnimationInstance SineRoll = instance_detail::MakeInstance(led::Animation::SineRoll, Frames::SineRollFrame);
+static const AnimationInstance SineRoll =
+    instance_detail::MakeInstance(led::Animation::SineRoll, Frames::SineRollFrame);
 static const AnimationInstance Chase = instance_detail::MakeInstance(led::Animation::Chase, Frames::ChaseFrame);
 static const AnimationInstance FadeIn = instance_detail::MakeInstance(led::Animation::FadeIn, Frames::FadeInFrame);
 static const AnimationInstance FadeOut = instance_detail::MakeInstance(led::Animation::FadeOut, Frames::FadeOutFrame);
@@ -62,7 +63,8 @@ static const AnimationInstance Wave = instance_detail::MakeInstance(led::Animati
 static const AnimationInstance Pulse = instance_detail::MakeInstance(led::Animation::Pulse, Frames::PulseFrame);
 static const AnimationInstance Larson = instance_detail::MakeInstance(led::Animation::Larson, Frames::LarsonFrame);
 static const AnimationInstance Ripple = instance_detail::MakeInstance(led::Animation::Ripple, Frames::RippleFrame);
-static const AnimationInstance Confetti = instance_detail::MakeInstance(led::Animation::Confetti, Frames::ConfettiFrame);
+static const AnimationInstance Confetti =
+    instance_detail::MakeInstance(led::Animation::Confetti, Frames::ConfettiFrame);
 static const AnimationInstance Lava = instance_detail::MakeInstance(led::Animation::Lava, Frames::LavaFrame);
 static const AnimationInstance Plasma = instance_detail::MakeInstance(led::Animation::Plasma, Frames::PlasmaFrame);
 static const AnimationInstance Heartbeat =
@@ -70,10 +72,11 @@ static const AnimationInstance Heartbeat =
 
 // Copies of the 27 instances; entry v is the instance of led::Animation value v.
 static const std::vector<AnimationInstance> BuiltInAnimations{
-    None,         Fill,    Blink,   Breathe, RainbowRoll, SineRoll,  Chase,  FadeIn,   FadeOut,
-    RainbowCycle, AlternateBreathe, GrowingBreathe, Comet, Sparkle, Fire,   Scanner, TheaterChase,
-    Twinkle,      Meteor,  Wave,    Pulse,   Larson,      Ripple,    Confetti, Lava,   Plasma,
-    Heartbeat,
+    None,   Fill,    Blink,     Breathe,      RainbowRoll,      SineRoll,
+    Chase,  FadeIn,  FadeOut,   RainbowCycle, AlternateBreathe, GrowingBreathe,
+    Comet,  Sparkle, Fire,      Scanner,      TheaterChase,     Twinkle,
+    Meteor, Wave,    Pulse,     Larson,       Ripple,           Confetti,
+    Lava,   Plasma,  Heartbeat,
 };
 
 }  // namespace orvek::internal::Animation

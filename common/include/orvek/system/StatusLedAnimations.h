@@ -24,15 +24,15 @@ namespace orvek::internal::SystemStatus {
 namespace status_led_detail {
 // A SetAnimation command for zone 0, not reversed, not one-shot; every unused byte zero.
 inline Command::LED::LEDCommand MakeLook(led::Animation animation, std::uint16_t delay,
-                                        Command::LED::AnimationColor color) {
-  Command::LED::LEDCommand command;
-  std::memset(&command, 0, sizeof command);
-  command.type = Command::LED::LEDCommandType::SetAnimation;
-  // The name is the built-in instance's id, so the panel finds that instance by this id.
-  command.data.setAnimation.animationId = IDCreator::createId(Animation::RecordOf(animation).id);
-  command.data.setAnimation.delay = delay;
-  command.data.setAnimation.color = color;
-  return command;
+                                         Command::LED::AnimationColor color) {
+    Command::LED::LEDCommand command;
+    std::memset(&command, 0, sizeof command);
+    command.type = Command::LED::LEDCommandType::SetAnimation;
+    // The name is the built-in instance's id, so the panel finds that instance by this id.
+    command.data.setAnimation.animationId = IDCreator::createId(Animation::RecordOf(animation).id);
+    command.data.setAnimation.delay = delay;
+    command.data.setAnimation.color = color;
+    return command;
 }
 }  // namespace status_led_detail
 

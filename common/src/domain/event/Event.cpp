@@ -39,9 +39,7 @@ Event::Event(const Event& other) : header(other.header), extraMsg(other.extraMsg
     }
 }
 
-Event::Event(Event&& other) noexcept : header(other.header), extraMsg(other.extraMsg) {
-    other.extraMsg = nullptr;
-}
+Event::Event(Event&& other) noexcept : header(other.header), extraMsg(other.extraMsg) { other.extraMsg = nullptr; }
 
 Event& Event::operator=(const Event& other) {
     if (this != &other) {

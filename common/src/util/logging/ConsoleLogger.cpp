@@ -76,13 +76,13 @@ void ConsoleLogger::logValue(Level level, const char* key, double value) {
     }
 }
 
-#define ORVEK_FORMAT_LOG(function, level)                                \
-    void ConsoleLogger::function(const char* key, const char* fmt, ...) { \
-        va_list args;                                                    \
-        va_start(args, fmt);                                             \
-        vlog(level, key, fmt, args);                                     \
-        va_end(args);                                                    \
-    }                                                                    \
+#define ORVEK_FORMAT_LOG(function, level)                                                     \
+    void ConsoleLogger::function(const char* key, const char* fmt, ...) {                     \
+        va_list args;                                                                         \
+        va_start(args, fmt);                                                                  \
+        vlog(level, key, fmt, args);                                                          \
+        va_end(args);                                                                         \
+    }                                                                                         \
     void ConsoleLogger::function(const char* key, int value) { logValue(level, key, value); } \
     void ConsoleLogger::function(const char* key, double value) { logValue(level, key, value); }
 

@@ -185,8 +185,7 @@ public:
     // As above, with the options written in place.
     SimEnum CreateEnum(const char* name, int32_t direction, std::initializer_list<const char*> options,
                        int32_t initialValue) noexcept {
-        return CreateEnum(name, direction, std::span<const char* const>(options.begin(), options.size()),
-                          initialValue);
+        return CreateEnum(name, direction, std::span<const char* const>(options.begin(), options.size()), initialValue);
     }
 
 private:

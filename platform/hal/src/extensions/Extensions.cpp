@@ -54,8 +54,7 @@ public:
             m_extensions.push_back(extension);
             listeners = m_listeners;
         }
-        for (const Listener& listener : listeners)
-            listener.call(listener.param, extension.name.c_str(), data);
+        for (const Listener& listener : listeners) listener.call(listener.param, extension.name.c_str(), data);
         return 0;
     }
 
@@ -80,9 +79,7 @@ void HAL_RegisterExtensionListener(void* param, HAL_ExtensionListener listener) 
     ExtensionRegistry::Instance().Register(param, listener);
 }
 
-int HAL_PublishExtension(const char* name, void* data) {
-    return ExtensionRegistry::Instance().Publish(name, data);
-}
+int HAL_PublishExtension(const char* name, void* data) { return ExtensionRegistry::Instance().Publish(name, data); }
 
 void HALSIM_ResetExtensions(void) { ExtensionRegistry::Instance().Reset(); }
 

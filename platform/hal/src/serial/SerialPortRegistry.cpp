@@ -18,8 +18,7 @@ bool IsValidSetting(HALSIM_SerialCall call, double value) {
             return value >= static_cast<double>(HAL_SerialParity_None) &&
                    value <= static_cast<double>(HAL_SerialParity_Space);
         case HALSIM_SerialCall_StopBits:
-            return is(HAL_SerialStopBits_One) || is(HAL_SerialStopBits_OnePointFive) ||
-                   is(HAL_SerialStopBits_Two);
+            return is(HAL_SerialStopBits_One) || is(HAL_SerialStopBits_OnePointFive) || is(HAL_SerialStopBits_Two);
         case HALSIM_SerialCall_DataBits: return value >= 5 && value <= 8;
         case HALSIM_SerialCall_Timeout: return std::isfinite(value) && value >= 0;
         default: return false;
@@ -104,8 +103,7 @@ int32_t SerialPortRegistry::Write(HAL_SerialPortHandle handle, const char* buffe
     return HAL_kSerialOk;
 }
 
-int32_t SerialPortRegistry::Read(HAL_SerialPortHandle handle, char* buffer, int32_t count,
-                                 int32_t& received) {
+int32_t SerialPortRegistry::Read(HAL_SerialPortHandle handle, char* buffer, int32_t count, int32_t& received) {
     received = 0;
     std::unique_lock lock(m_mutex);
     ++m_callCount;

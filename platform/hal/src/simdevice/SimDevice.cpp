@@ -10,8 +10,7 @@ namespace {
 using hal::detail::SimDeviceRegistry;
 
 bool IsDirection(int32_t direction) {
-    return direction == HAL_SimValueInput || direction == HAL_SimValueOutput ||
-           direction == HAL_SimValueBidir;
+    return direction == HAL_SimValueInput || direction == HAL_SimValueOutput || direction == HAL_SimValueBidir;
 }
 
 bool IsPlainType(HAL_Type type) {
@@ -45,9 +44,7 @@ std::vector<std::string> GetSimValueNames(HAL_SimDeviceHandle device) {
 
 extern "C" {
 
-HAL_SimDeviceHandle HAL_CreateSimDevice(const char* name) {
-    return SimDeviceRegistry::Instance().CreateDevice(name);
-}
+HAL_SimDeviceHandle HAL_CreateSimDevice(const char* name) { return SimDeviceRegistry::Instance().CreateDevice(name); }
 
 void HAL_FreeSimDevice(HAL_SimDeviceHandle handle) { SimDeviceRegistry::Instance().FreeDevice(handle); }
 
@@ -91,9 +88,7 @@ int32_t HALSIM_GetSimValueCount(HAL_SimDeviceHandle device) {
     return static_cast<int32_t>(SimDeviceRegistry::Instance().GetValueNames(device).size());
 }
 
-void HALSIM_FailNextSimDeviceCreations(int32_t count) {
-    SimDeviceRegistry::Instance().FailNextDeviceCreations(count);
-}
+void HALSIM_FailNextSimDeviceCreations(int32_t count) { SimDeviceRegistry::Instance().FailNextDeviceCreations(count); }
 
 void HALSIM_FailNextSimValueCreations(const char* valueName, int32_t count) {
     SimDeviceRegistry::Instance().FailNextValueCreations(valueName, count);

@@ -54,9 +54,8 @@ void SimDeviceRegistry::FreeDevice(HAL_SimDeviceHandle device) {
     m_devices.erase(found);
 }
 
-HAL_SimValueHandle SimDeviceRegistry::CreateValue(HAL_SimDeviceHandle device, const char* name,
-                                                  int32_t direction, const HAL_Value& initial,
-                                                  std::vector<std::string> options) {
+HAL_SimValueHandle SimDeviceRegistry::CreateValue(HAL_SimDeviceHandle device, const char* name, int32_t direction,
+                                                  const HAL_Value& initial, std::vector<std::string> options) {
     if (name == nullptr) return HAL_kInvalidHandle;
     std::lock_guard lock(m_mutex);
     auto owner = m_devices.find(device);

@@ -12,7 +12,7 @@ namespace halsimgui {
 
 struct HostOptions {
     std::string title = "Robot Simulation";
-    int width = 1280;            // window size in pixels
+    int width = 1280;  // window size in pixels
     int height = 800;
     int maxFrames = 0;           // stop after this many frames; 0: run until the window closes
     std::string screenshotPath;  // when set, the last frame is saved here as PNG

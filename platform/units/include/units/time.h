@@ -25,9 +25,7 @@ private:
 
 namespace literals {
 // 250_ms or 1.5_ms: a millisecond quantity from a literal.
-constexpr millisecond_t operator""_ms(long double count) noexcept {
-    return millisecond_t(static_cast<double>(count));
-}
+constexpr millisecond_t operator""_ms(long double count) noexcept { return millisecond_t(static_cast<double>(count)); }
 constexpr millisecond_t operator""_ms(unsigned long long count) noexcept {
     return millisecond_t(static_cast<double>(count));
 }

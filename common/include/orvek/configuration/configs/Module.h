@@ -16,7 +16,7 @@ using ModuleConfigValue = std::variant<std::string, uint64_t, double, bool>;
 // A sensor module attached to the device.
 struct Module {
     std::string id;
-    std::string type;                // module type name; selects the data fields
+    std::string type;  // module type name; selects the data fields
     uint16_t pollingRateMs = 0;
     ModuleInfo::ModuleConnectionType connectionType = ModuleInfo::ModuleConnectionType::I2C;
     std::optional<std::unordered_map<std::string, ModuleConfigValue>> customConfig;  // no defined order

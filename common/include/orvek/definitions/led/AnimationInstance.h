@@ -21,8 +21,8 @@ namespace orvek::internal::Animation {
 
 // How long one cycle is: `Constant` = stateCount steps, `LedCount` = stateCount + LED count.
 enum class StateMode : std::int32_t {
-  Constant = 0,
-  LedCount = 1,
+    Constant = 0,
+    LedCount = 1,
 };
 
 // Renders one step: (strip, color, state, count) -> frame produced. See the contract above.
@@ -31,12 +31,12 @@ using AnimationFrameCallback =
 
 // One built-in animation. Copies share the `id` text, which is never owned.
 struct AnimationInstance {
-  std::string_view id;            // name; its IDCreator id is the animation id
-  StateMode stateMode;            // how the cycle length is formed
-  std::uint16_t stateCount;       // fixed steps per cycle
-  std::uint16_t defaultDelay;     // ms per step when a command gives 0
-  domain::Color defaultColor;     // color when a command gives none
-  AnimationFrameCallback cb;      // renders one step
+    std::string_view id;         // name; its IDCreator id is the animation id
+    StateMode stateMode;         // how the cycle length is formed
+    std::uint16_t stateCount;    // fixed steps per cycle
+    std::uint16_t defaultDelay;  // ms per step when a command gives 0
+    domain::Color defaultColor;  // color when a command gives none
+    AnimationFrameCallback cb;   // renders one step
 };
 
 }  // namespace orvek::internal::Animation

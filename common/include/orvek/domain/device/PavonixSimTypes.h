@@ -33,14 +33,15 @@ struct ConfiguredModule {
 // lastCommand SetColor (black, nothing running). Trivially copyable: producers
 // zero every byte (std::memset) before filling it, so unnamed flag bits are zero.
 struct ZoneState {
-    Command::LED::SetAnimationData applied;    // animation look; a plain color is stored as Fill
-    Command::LED::LEDCommandType lastCommand;  // SetColor, SetAnimation, SetAnimationSequence, SetBitmap or SetMatrixText
-    Command::LED::AnimationColor lastColor;    // color of the last look
-    uint16_t lastSequenceId;                   // sequence playing on the zone; 0 when none
-    Command::LED::SetBitmapData lastBitmap;    // last bitmap command, zoneId = this zone
+    Command::LED::SetAnimationData applied;  // animation look; a plain color is stored as Fill
+    Command::LED::LEDCommandType
+        lastCommand;                         // SetColor, SetAnimation, SetAnimationSequence, SetBitmap or SetMatrixText
+    Command::LED::AnimationColor lastColor;  // color of the last look
+    uint16_t lastSequenceId;                 // sequence playing on the zone; 0 when none
+    Command::LED::SetBitmapData lastBitmap;  // last bitmap command, zoneId = this zone
     Command::LED::SetMatrixTextData lastMatrixText;  // last text command, zoneId = this zone
-    bool running;                              // the device clock advances timeMs
-    float timeMs;                              // ms the current look has been shown (text: scroll clock)
+    bool running;                                    // the device clock advances timeMs
+    float timeMs;                                    // ms the current look has been shown (text: scroll clock)
 };
 static_assert(std::is_trivially_copyable_v<ZoneState>);
 

@@ -26,8 +26,8 @@ private:
     // Compresses `size` bytes, a whole number of 64-byte blocks; returns the end.
     const uint8_t* Process(const void* data, uint32_t size);
 
-    uint64_t _Lo;   // bytes fed, low 29 bits
-    uint64_t _Hi;   // bytes fed, bits above the low 29
+    uint64_t _Lo;               // bytes fed, low 29 bits
+    uint64_t _Hi;               // bytes fed, bits above the low 29
     uint64_t _A, _B1, _C1, _D;  // chaining words, 32 significant bits each
     uint8_t _Buffer[64];        // pending partial block
     uint64_t _Block[16];        // the block being compressed, as little-endian words

@@ -64,9 +64,9 @@ void PavonixSimDevice::OpenHalDevice_() {
     m_connectionTypeEntry = m_simDevice.CreateEnum(
         "ConnectionType", hal::SimDevice::kBidir,
         std::span<const char* const>(kConnectionTypeOptions.data(), kConnectionTypeOptions.size()), 0);
-    m_statusEntry = m_simDevice.CreateEnum(
-        "Status", hal::SimDevice::kBidir,
-        std::span<const char* const>(kStatusLabels.data(), kStatusLabels.size()), kInitialStatusIndex);
+    m_statusEntry = m_simDevice.CreateEnum("Status", hal::SimDevice::kBidir,
+                                           std::span<const char* const>(kStatusLabels.data(), kStatusLabels.size()),
+                                           kInitialStatusIndex);
     m_channelCountValue = m_simDevice.CreateInt("ChannelCount", hal::SimDevice::kOutput, 0);
     m_zoneCountValue = m_simDevice.CreateInt("ZoneCount", hal::SimDevice::kOutput, 0);
     m_moduleCountValue = m_simDevice.CreateInt("ModuleCount", hal::SimDevice::kOutput, 0);

@@ -299,8 +299,7 @@ const Animation::AnimationInstance* PavonixSimDevice::FindAnimationByHash(uint16
     return nullptr;
 }
 
-void PavonixSimDevice::EmitLedError(Eventing::ErrorType type, const std::string& entity,
-                                    const std::string& detail) {
+void PavonixSimDevice::EmitLedError(Eventing::ErrorType type, const std::string& entity, const std::string& detail) {
     Eventing::Event event;
     event.header.type = Eventing::EventType::Error;
     event.header.data.error.type = type;

@@ -26,10 +26,8 @@ double SteadySeconds() {
 // The status an event moves the device to once it is queued, if any.
 std::optional<Status> StatusEffectOf(const Event& event) {
     switch (event.header.type) {
-        case EventType::HeartBeat:
-            return event.header.data.heartBeat.status;
-        case EventType::Disabled:
-            return Status::Error;
+        case EventType::HeartBeat: return event.header.data.heartBeat.status;
+        case EventType::Disabled: return Status::Error;
         default: {
             const auto row = SystemStatus::kEventStatuses.find(event.header.type);
             if (row == SystemStatus::kEventStatuses.end()) {

@@ -36,8 +36,8 @@ using Command::LED::SetBitmapData;
 using Command::LED::SetBitmapGroupData;
 using Command::LED::SetMatrixTextData;
 using Command::LED::SetMatrixTextGroupData;
-using Configuration::ZoneType;
 using Command::LED::Zeroed;
+using Configuration::ZoneType;
 using pavonix::sim::ZoneState;
 
 namespace {
@@ -111,8 +111,8 @@ void PavonixSimDevice::DispatchSetGroupColor(uint16_t groupId, AnimationColor co
     });
 }
 
-void PavonixSimDevice::DispatchSetAnimation(uint16_t zoneId, uint16_t animationId, uint16_t delay,
-                                            AnimationColor color, bool reversed, bool oneShot) {
+void PavonixSimDevice::DispatchSetAnimation(uint16_t zoneId, uint16_t animationId, uint16_t delay, AnimationColor color,
+                                            bool reversed, bool oneShot) {
     BuildAndApplyLed_(LEDCommandType::SetAnimation, [&](LEDCommandData& d) {
         d.setAnimation.zoneId = zoneId;
         d.setAnimation.animationId = animationId;
@@ -160,8 +160,8 @@ void PavonixSimDevice::DispatchSetBitmap(uint16_t zoneId, uint16_t bitmapId, Ani
     });
 }
 
-void PavonixSimDevice::DispatchSetGroupBitmap(uint16_t groupId, uint16_t bitmapId, AnimationColor color,
-                                              bool setColor, bool oneShot) {
+void PavonixSimDevice::DispatchSetGroupBitmap(uint16_t groupId, uint16_t bitmapId, AnimationColor color, bool setColor,
+                                              bool oneShot) {
     BuildAndApplyLed_(LEDCommandType::SetBitmapGroup, [&](LEDCommandData& d) {
         d.setBitmapGroup.groupId = groupId;
         d.setBitmapGroup.bitmapId = bitmapId;
@@ -195,18 +195,12 @@ void PavonixSimDevice::ApplyLED_(const LEDCommand& cmd) {
         case LEDCommandType::SetAnimation:
             ApplyAnimation_(d.setAnimation.zoneId, d.setAnimation, /*stopSequence=*/true);
             break;
-        case LEDCommandType::SetColor:
-            ApplyColor_(d.setColor.zoneId, d.setColor.color);
-            break;
+        case LEDCommandType::SetColor: ApplyColor_(d.setColor.zoneId, d.setColor.color); break;
         case LEDCommandType::SetAnimationSequence:
             ApplySequence_(d.setAnimationSequence.zoneId, d.setAnimationSequence.sequenceId);
             break;
-        case LEDCommandType::SetBitmap:
-            ApplyBitmap_(d.setBitmap.zoneId, d.setBitmap);
-            break;
-        case LEDCommandType::SetMatrixText:
-            ApplyMatrixText_(d.setMatrixText.zoneId, d.setMatrixText);
-            break;
+        case LEDCommandType::SetBitmap: ApplyBitmap_(d.setBitmap.zoneId, d.setBitmap); break;
+        case LEDCommandType::SetMatrixText: ApplyMatrixText_(d.setMatrixText.zoneId, d.setMatrixText); break;
         case LEDCommandType::SetAnimationGroup:
             ForEachZoneInGroup(d.setAnimationGroup.groupId, [&](uint16_t zoneId) {
                 return ApplyAnimation_(zoneId, AnimationForZone(zoneId, d.setAnimationGroup), true);
@@ -232,8 +226,7 @@ void PavonixSimDevice::ApplyLED_(const LEDCommand& cmd) {
             });
             break;
         case LEDCommandType::SetDirectBuffer:
-        default:
-            break;  // the simulation keeps no pixels, so raw LED data has nowhere to go
+        default: break;  // the simulation keeps no pixels, so raw LED data has nowhere to go
     }
 }
 

@@ -55,8 +55,7 @@ std::vector<pavonix::sim::ConfiguredModule> PavonixSimDevice::GetConfiguredModul
     return modules;
 }
 
-void PavonixSimDevice::InjectModuleData(const std::string& moduleKey, uint16_t unitId,
-                                        std::vector<uint8_t> payload) {
+void PavonixSimDevice::InjectModuleData(const std::string& moduleKey, uint16_t unitId, std::vector<uint8_t> payload) {
     std::lock_guard dataLock(m_moduleDataMutex);
     std::vector<ModuleRecord>& records = m_moduleData[moduleKey];
     if (records.size() >= kMaxRecordsPerModule) {
@@ -65,8 +64,7 @@ void PavonixSimDevice::InjectModuleData(const std::string& moduleKey, uint16_t u
     records.emplace_back(unitId, std::move(payload));
 }
 
-std::optional<PavonixSimDevice::ModuleRecord> PavonixSimDevice::PeekLastModuleData(
-    const std::string& moduleKey) const {
+std::optional<PavonixSimDevice::ModuleRecord> PavonixSimDevice::PeekLastModuleData(const std::string& moduleKey) const {
     std::lock_guard dataLock(m_moduleDataMutex);
     const auto found = m_moduleData.find(moduleKey);
     if (found == m_moduleData.end() || found->second.empty()) {

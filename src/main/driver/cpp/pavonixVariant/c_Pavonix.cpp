@@ -146,12 +146,12 @@ void initSimGui() {
 }  // namespace orvek::internal::c_Pavonix
 
 using namespace orvek::internal;
+using Command::LED::AnimationColor;
+using Command::LED::MatrixTextScrollDirection;
 using orvek::internal::c_Pavonix::AnimationIdOf;
 using orvek::internal::c_Pavonix::Device;
 using orvek::internal::c_Pavonix::IdOf;
 using orvek::internal::c_Pavonix::ToDelay16;
-using Command::LED::AnimationColor;
-using Command::LED::MatrixTextScrollDirection;
 
 extern "C" {
 
@@ -173,9 +173,7 @@ bool pv_GetLatestEvent(Pavonix_int*, Eventing::Event* evt) {
     return evt != nullptr && Device().TryPopLatestEvent(*evt);
 }
 
-int pv_GetEvents(Pavonix_int*, Eventing::Event* arr, int maxCount) {
-    return Device().TryPopAllEvents(arr, maxCount);
-}
+int pv_GetEvents(Pavonix_int*, Eventing::Event* arr, int maxCount) { return Device().TryPopAllEvents(arr, maxCount); }
 
 bool pv_GetLatestData(Pavonix_int*, const char* id, PavonixModuleData& out) {
     out.clear();
@@ -239,16 +237,16 @@ void pv_SetGroupBitmap(Pavonix_int*, const char* groupID, const char* bitmapID, 
 void pv_SetText(Pavonix_int*, const char* zoneID, const char* text, AnimationColor color,
                 MatrixTextScrollDirection direction, units::millisecond_t delayMs, bool oneShot) {
     const uint16_t zoneId = IdOf(zoneID);
-    const auto data = c_Pavonix::MakeTextData<Command::LED::SetMatrixTextData>(zoneId, text, color, direction,
-                                                                             delayMs, oneShot);
+    const auto data =
+        c_Pavonix::MakeTextData<Command::LED::SetMatrixTextData>(zoneId, text, color, direction, delayMs, oneShot);
     Device().DispatchSetMatrixText(zoneId, data);
 }
 
 void pv_SetGroupText(Pavonix_int*, const char* groupID, const char* text, AnimationColor color,
                      MatrixTextScrollDirection direction, units::millisecond_t delayMs, bool oneShot) {
     const uint16_t groupId = IdOf(groupID);
-    const auto data = c_Pavonix::MakeTextData<Command::LED::SetMatrixTextGroupData>(groupId, text, color,
-                                                                                  direction, delayMs, oneShot);
+    const auto data = c_Pavonix::MakeTextData<Command::LED::SetMatrixTextGroupData>(groupId, text, color, direction,
+                                                                                    delayMs, oneShot);
     Device().DispatchSetGroupMatrixText(groupId, data);
 }
 

@@ -18,8 +18,8 @@ namespace orvek::internal::BitmapLoader {
 namespace {
 
 constexpr const char* kLogKey = "BitmapLoader";
-constexpr uint16_t kSignature = 0x4D42;   // "BM"
-constexpr uint64_t kMaskOffset = 54;      // three 32-bit channel masks for 16-bit files
+constexpr uint16_t kSignature = 0x4D42;  // "BM"
+constexpr uint64_t kMaskOffset = 54;     // three 32-bit channel masks for 16-bit files
 constexpr uint64_t kLeadBytes = kMaskOffset + 3 * 4;
 constexpr uint32_t kMaxPaletteBytes = 1024;
 
@@ -53,9 +53,7 @@ BMPHeader ReadHeader(std::span<const uint8_t> bytes) {
     return header;
 }
 
-bool IsSupportedDepth(uint16_t bitsPerPixel) {
-    return bitsPerPixel == 1 || bitsPerPixel == 8 || bitsPerPixel == 16;
-}
+bool IsSupportedDepth(uint16_t bitsPerPixel) { return bitsPerPixel == 1 || bitsPerPixel == 8 || bitsPerPixel == 16; }
 
 int64_t AbsoluteHeight(const BMPHeader& header) {
     return header.height < 0 ? -int64_t{header.height} : int64_t{header.height};

@@ -129,6 +129,6 @@ constexpr std::array<uint8_t, kMatrixFontCharCount * kMatrixFontWidth> BuildFont
 
 }  // namespace
 
-constinit const std::array<uint8_t, kMatrixFontCharCount * kMatrixFontWidth> kMatrixFont = BuildFont();
+constinit const std::array<uint8_t, kMatrixFontCharCount* kMatrixFontWidth> kMatrixFont = BuildFont();
 
 }  // namespace orvek::internal::ui

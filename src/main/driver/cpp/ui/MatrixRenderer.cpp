@@ -81,8 +81,8 @@ int SampleCoordinate(int matrixCoordinate, float scale, int size) {
     return static_cast<int>(std::clamp(source, 0.0, double(size - 1)));
 }
 
-void DrawFrame(std::vector<domain::Color>& buffer, uint16_t rows, uint16_t cols,
-               const BitmapLoader::BitmapFrame& frame, const domain::Color& tint, bool applyTint) {
+void DrawFrame(std::vector<domain::Color>& buffer, uint16_t rows, uint16_t cols, const BitmapLoader::BitmapFrame& frame,
+               const domain::Color& tint, bool applyTint) {
     if (frame.width <= 0 || frame.height <= 0) {
         return;
     }

@@ -78,8 +78,8 @@ public:
         Command::LED::AnimationColor color{};                     // the step's color or the animation's default
         uint16_t delay = 0;                                       // ms per animation state; 0: 1 ms while stepping
         bool reversed = false;
-        bool hasRepeat = false;                                   // the configuration gave a repeat count
-        uint8_t repeatCount = 0;                                  // meaningful only when hasRepeat
+        bool hasRepeat = false;   // the configuration gave a repeat count
+        uint8_t repeatCount = 0;  // meaningful only when hasRepeat
     };
 
     // A resolved animation sequence; a stored one has at least one step.
@@ -202,8 +202,7 @@ public:
     // ---- 6. Modules (any thread) ----
 
     // Sets the field layout of `moduleType`, replacing an earlier or built-in one.
-    void RegisterModuleDescriptor(const std::string& moduleType,
-                                  std::vector<module::ModuleFieldDescriptor> fields);
+    void RegisterModuleDescriptor(const std::string& moduleType, std::vector<module::ModuleFieldDescriptor> fields);
     // Each configured module (non-empty id and type) with its field layout:
     // registered, else built-in ("DigitalInput", "VL53L1X"), else none.
     std::vector<pavonix::sim::ConfiguredModule> GetConfiguredModules() const;
@@ -234,8 +233,8 @@ public:
     // DispatchSetColor on each zone of the group, in order, up to the first failure.
     void DispatchSetGroupColor(uint16_t groupId, Command::LED::AnimationColor color);
     // Plays a built-in animation on a strip zone; delay in ms per state, 0: default.
-    void DispatchSetAnimation(uint16_t zoneId, uint16_t animationId, uint16_t delay,
-                              Command::LED::AnimationColor color, bool reversed, bool oneShot);
+    void DispatchSetAnimation(uint16_t zoneId, uint16_t animationId, uint16_t delay, Command::LED::AnimationColor color,
+                              bool reversed, bool oneShot);
     // DispatchSetAnimation on each zone of the group, in order, up to the first failure.
     void DispatchSetGroupAnimation(uint16_t groupId, uint16_t animationId, uint16_t delay,
                                    Command::LED::AnimationColor color, bool reversed, bool oneShot);
@@ -244,11 +243,11 @@ public:
     // DispatchSetAnimationSequence on each zone of the group, up to the first failure.
     void DispatchSetGroupAnimationSequence(uint16_t groupId, uint16_t sequenceId);
     // Shows a configured bitmap on a matrix zone, optionally setting the zone color.
-    void DispatchSetBitmap(uint16_t zoneId, uint16_t bitmapId, Command::LED::AnimationColor color,
-                           bool setColor, bool oneShot);
+    void DispatchSetBitmap(uint16_t zoneId, uint16_t bitmapId, Command::LED::AnimationColor color, bool setColor,
+                           bool oneShot);
     // DispatchSetBitmap on each zone of the group, up to the first failure.
-    void DispatchSetGroupBitmap(uint16_t groupId, uint16_t bitmapId, Command::LED::AnimationColor color,
-                                bool setColor, bool oneShot);
+    void DispatchSetGroupBitmap(uint16_t groupId, uint16_t bitmapId, Command::LED::AnimationColor color, bool setColor,
+                                bool oneShot);
     // Scrolls `data`'s text on a matrix zone; `zoneId` overrides data.zoneId. A
     // length past 24 is held to the 24 characters the text holds.
     void DispatchSetMatrixText(uint16_t zoneId, const Command::LED::SetMatrixTextData& data);
@@ -370,13 +369,13 @@ private:
 
     // ---- 9. Data members, in declaration order; the comment names the guarding lock ----
 
-    hal::SimDevice m_simDevice;                   // HAL: "Pavonix[0]"
-    hal::SimBoolean m_connected;                  // HAL: "Connected", output
-    hal::SimEnum m_connectionTypeEntry;           // HAL: "ConnectionType", bidirectional
-    hal::SimEnum m_statusEntry;                   // HAL: "Status" (kStatusOptions index), bidirectional
-    hal::SimInt m_channelCountValue;              // HAL: "ChannelCount", output
-    hal::SimInt m_zoneCountValue;                 // HAL: "ZoneCount", output
-    hal::SimInt m_moduleCountValue;               // HAL: "ModuleCount", output
+    hal::SimDevice m_simDevice;          // HAL: "Pavonix[0]"
+    hal::SimBoolean m_connected;         // HAL: "Connected", output
+    hal::SimEnum m_connectionTypeEntry;  // HAL: "ConnectionType", bidirectional
+    hal::SimEnum m_statusEntry;          // HAL: "Status" (kStatusOptions index), bidirectional
+    hal::SimInt m_channelCountValue;     // HAL: "ChannelCount", output
+    hal::SimInt m_zoneCountValue;        // HAL: "ZoneCount", output
+    hal::SimInt m_moduleCountValue;      // HAL: "ModuleCount", output
 
     // Serialises the LED state (m_zones, m_groups, m_zoneTypes, m_zoneNames,
     // m_groupNames, m_zoneStripLengths, m_sequenceDefs, m_sequencePlayback,
@@ -386,13 +385,13 @@ private:
     // m_configMutex and m_eventMutex.
     mutable std::mutex m_ledStateMutex;
 
-    mutable std::mutex m_configMutex;             // guards the four members below and m_configHash
+    mutable std::mutex m_configMutex;  // guards the four members below and m_configHash
     std::vector<Configuration::Channel> m_channels;
     std::vector<std::pair<std::string, std::string>> m_moduleConfig;  // (id, type), in order
     std::unordered_map<uint16_t, Configuration::Bitmap> m_bitmapConfig;
     std::optional<Configuration::OrvekConfiguration> m_appliedConfig;
 
-    mutable std::mutex m_eventMutex;              // guards the two lists below
+    mutable std::mutex m_eventMutex;                             // guards the two lists below
     std::deque<pavonix::sim::EventHistoryEntry> m_eventQueue;    // for API callers, <= 100
     std::deque<pavonix::sim::EventHistoryEntry> m_eventHistory;  // for the panel, <= 100
 
@@ -400,20 +399,20 @@ private:
     // Written under m_ledStateMutex; atomic because GetConnected reads it without a
     // lock when the HAL refused "Connected".
     std::atomic<bool> m_lastConnectedState{false};
-    int32_t m_lastStatusValue = 2;                // LED state lock; last "Status" index known
+    int32_t m_lastStatusValue = 2;  // LED state lock; last "Status" index known
     std::atomic<Eventing::ConnectionType> m_connectionType{Eventing::ConnectionType::USB};
 
-    mutable std::mutex m_uiStateMutex;            // guards the two members below
+    mutable std::mutex m_uiStateMutex;  // guards the two members below
     mutable std::vector<std::string> m_cachedAnimationNames;
     mutable bool m_animationNamesCached = false;
 
-    std::array<uint8_t, 16> m_configHash{};       // m_configMutex
+    std::array<uint8_t, 16> m_configHash{};  // m_configMutex
     const std::array<char, 24> m_assignedId{'S', 'I', 'M', '_', 'D', 'E', 'V', 'I', 'C', 'E'};
     const uint64_t m_serialNumber = 0x53494D4445560001ULL;  // "SIMDEV" then 0x0001
-    float m_timeSinceLastHeartbeat = 0.0f;        // LED state lock; ms since the last heartbeat
-    const uint32_t m_heartbeatInterval = 5000;    // ms
+    float m_timeSinceLastHeartbeat = 0.0f;                  // LED state lock; ms since the last heartbeat
+    const uint32_t m_heartbeatInterval = 5000;              // ms
 
-    mutable std::mutex m_moduleDescriptorMutex;   // guards the member below
+    mutable std::mutex m_moduleDescriptorMutex;  // guards the member below
     std::unordered_map<std::string, std::vector<module::ModuleFieldDescriptor>> m_moduleTypeDescriptors;
 
     // LED state (m_ledStateMutex); written by ApplyConfiguration under m_configMutex too.
@@ -429,7 +428,7 @@ private:
     std::unordered_map<uint16_t, Configuration::ZoneMatrix> m_zoneMatrixInfo;
     std::atomic<uint16_t> m_sku{static_cast<uint16_t>(pavonix::sim::SimProductSku::kUnknown)};
 
-    mutable std::mutex m_moduleDataMutex;         // guards the member below
+    mutable std::mutex m_moduleDataMutex;  // guards the member below
     std::unordered_map<std::string, std::vector<ModuleRecord>> m_moduleData;
 };
 

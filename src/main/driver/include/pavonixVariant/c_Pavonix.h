@@ -98,8 +98,8 @@ void pv_SetGroupColor(Pavonix_int* inst, const char* groupID, orvek::internal::C
 
 // Plays a built-in animation; delayMs per animation state (0: the animation's default).
 void pv_SetAnimation(Pavonix_int* inst, const char* zoneID, orvek::led::Animation animation,
-                     orvek::internal::Command::LED::AnimationColor color, units::millisecond_t delayMs,
-                     bool reversed, bool oneShot);
+                     orvek::internal::Command::LED::AnimationColor color, units::millisecond_t delayMs, bool reversed,
+                     bool oneShot);
 void pv_SetGroupAnimation(Pavonix_int* inst, const char* groupID, orvek::led::Animation animation,
                           orvek::internal::Command::LED::AnimationColor color, units::millisecond_t delayMs,
                           bool reversed, bool oneShot);
@@ -119,8 +119,8 @@ void pv_SetText(Pavonix_int* inst, const char* zoneID, const char* text,
                 bool oneShot);
 void pv_SetGroupText(Pavonix_int* inst, const char* groupID, const char* text,
                      orvek::internal::Command::LED::AnimationColor color,
-                     orvek::internal::Command::LED::MatrixTextScrollDirection direction,
-                     units::millisecond_t delayMs, bool oneShot);
+                     orvek::internal::Command::LED::MatrixTextScrollDirection direction, units::millisecond_t delayMs,
+                     bool oneShot);
 
 // Queues a Disabled event with cause Restart (the status becomes Error); the
 // delay is not used.

@@ -22,154 +22,154 @@ namespace orvek::internal::Command::LED {
 
 // What a command does; selects the member of LEDCommandData that is meaningful.
 enum class LEDCommandType : std::uint8_t {
-  SetAnimation = 0,
-  SetAnimationGroup = 1,
-  SetColor = 2,
-  SetColorGroup = 3,
-  SetAnimationSequence = 4,
-  SetAnimationSequenceGroup = 5,
-  SetBitmap = 6,
-  SetBitmapGroup = 7,
-  SetMatrixText = 8,
-  SetMatrixTextGroup = 9,
-  SetDirectBuffer = 10,
+    SetAnimation = 0,
+    SetAnimationGroup = 1,
+    SetColor = 2,
+    SetColorGroup = 3,
+    SetAnimationSequence = 4,
+    SetAnimationSequenceGroup = 5,
+    SetBitmap = 6,
+    SetBitmapGroup = 7,
+    SetMatrixText = 8,
+    SetMatrixTextGroup = 9,
+    SetDirectBuffer = 10,
 };
 
 // Which way a matrix text scrolls.
 enum class MatrixTextScrollDirection : std::uint8_t {
-  LEFT = 0,
-  RIGHT = 1,
+    LEFT = 0,
+    RIGHT = 1,
 };
 
 #pragma pack(push, 1)
 
 // Run a built-in animation on one strip zone.
 struct SetAnimationData {
-  std::uint16_t zoneId;       // zone id (IDCreator id of the zone's name)
-  std::uint16_t animationId;  // IDCreator id of the built-in animation's name
-  std::uint16_t delay;        // ms per animation state; 0 = the animation's default
-  AnimationColor color;       // color to draw with
-  std::uint8_t reversed : 1;  // draw the strip back to front
-  std::uint8_t oneShot : 1;   // run one cycle and stop
-  std::uint8_t : 6;           // zero
+    std::uint16_t zoneId;       // zone id (IDCreator id of the zone's name)
+    std::uint16_t animationId;  // IDCreator id of the built-in animation's name
+    std::uint16_t delay;        // ms per animation state; 0 = the animation's default
+    AnimationColor color;       // color to draw with
+    std::uint8_t reversed : 1;  // draw the strip back to front
+    std::uint8_t oneShot : 1;   // run one cycle and stop
+    std::uint8_t : 6;           // zero
 };
 
 // SetAnimationData for every zone of a group.
 struct SetAnimationGroupData {
-  std::uint16_t groupId;      // group id
-  std::uint16_t animationId;  // IDCreator id of the built-in animation's name
-  std::uint16_t delay;        // ms per animation state; 0 = the animation's default
-  AnimationColor color;       // color to draw with
-  std::uint8_t reversed : 1;  // draw the strip back to front
-  std::uint8_t oneShot : 1;   // run one cycle and stop
-  std::uint8_t : 6;           // zero
+    std::uint16_t groupId;      // group id
+    std::uint16_t animationId;  // IDCreator id of the built-in animation's name
+    std::uint16_t delay;        // ms per animation state; 0 = the animation's default
+    AnimationColor color;       // color to draw with
+    std::uint8_t reversed : 1;  // draw the strip back to front
+    std::uint8_t oneShot : 1;   // run one cycle and stop
+    std::uint8_t : 6;           // zero
 };
 
 // Light one zone with one color.
 struct SetColorData {
-  std::uint16_t zoneId;  // zone id
-  AnimationColor color;  // the color
+    std::uint16_t zoneId;  // zone id
+    AnimationColor color;  // the color
 };
 
 // SetColorData for every zone of a group.
 struct SetColorGroupData {
-  std::uint16_t groupId;  // group id
-  AnimationColor color;   // the color
+    std::uint16_t groupId;  // group id
+    AnimationColor color;   // the color
 };
 
 // Play a configured animation sequence on one zone.
 struct SetAnimationSequenceData {
-  std::uint16_t zoneId;      // zone id
-  std::uint16_t sequenceId;  // IDCreator id of the sequence's configured name
+    std::uint16_t zoneId;      // zone id
+    std::uint16_t sequenceId;  // IDCreator id of the sequence's configured name
 };
 
 // SetAnimationSequenceData for every zone of a group.
 struct SetAnimationSequenceGroupData {
-  std::uint16_t groupId;     // group id
-  std::uint16_t sequenceId;  // IDCreator id of the sequence's configured name
+    std::uint16_t groupId;     // group id
+    std::uint16_t sequenceId;  // IDCreator id of the sequence's configured name
 };
 
 // Show a configured bitmap on one matrix zone.
 struct SetBitmapData {
-  std::uint16_t zoneId;       // zone id
-  std::uint16_t bitmapId;     // IDCreator id of the bitmap's configured name
-  AnimationColor color;       // tint, used when setColor is 1
-  std::uint8_t setColor : 1;  // tint the bitmap with `color`
-  std::uint8_t oneShot : 1;   // play an animated bitmap once and stop
-  std::uint8_t : 6;           // zero
+    std::uint16_t zoneId;       // zone id
+    std::uint16_t bitmapId;     // IDCreator id of the bitmap's configured name
+    AnimationColor color;       // tint, used when setColor is 1
+    std::uint8_t setColor : 1;  // tint the bitmap with `color`
+    std::uint8_t oneShot : 1;   // play an animated bitmap once and stop
+    std::uint8_t : 6;           // zero
 };
 
 // SetBitmapData for every zone of a group.
 struct SetBitmapGroupData {
-  std::uint16_t groupId;      // group id
-  std::uint16_t bitmapId;     // IDCreator id of the bitmap's configured name
-  AnimationColor color;       // tint, used when setColor is 1
-  std::uint8_t setColor : 1;  // tint the bitmap with `color`
-  std::uint8_t oneShot : 1;   // play an animated bitmap once and stop
-  std::uint8_t : 6;           // zero
+    std::uint16_t groupId;      // group id
+    std::uint16_t bitmapId;     // IDCreator id of the bitmap's configured name
+    AnimationColor color;       // tint, used when setColor is 1
+    std::uint8_t setColor : 1;  // tint the bitmap with `color`
+    std::uint8_t oneShot : 1;   // play an animated bitmap once and stop
+    std::uint8_t : 6;           // zero
 };
 
 // Scroll a text of up to 24 characters across one matrix zone.
 struct SetMatrixTextData {
-  std::uint16_t zoneId;           // zone id
-  std::uint8_t oneShot;           // 1 = scroll once and stop, 0 = repeat
-  AnimationColor color;           // text color
-  MatrixTextScrollDirection dir;  // scroll direction
-  char text[24];                  // characters; not terminated when all 24 are used; rest zero
-  std::uint8_t length;            // characters used in `text`, 0 to 24
-  std::uint16_t delay;            // ms per scroll step; 0 is taken as 1
+    std::uint16_t zoneId;           // zone id
+    std::uint8_t oneShot;           // 1 = scroll once and stop, 0 = repeat
+    AnimationColor color;           // text color
+    MatrixTextScrollDirection dir;  // scroll direction
+    char text[24];                  // characters; not terminated when all 24 are used; rest zero
+    std::uint8_t length;            // characters used in `text`, 0 to 24
+    std::uint16_t delay;            // ms per scroll step; 0 is taken as 1
 };
 
 // SetMatrixTextData for every zone of a group.
 struct SetMatrixTextGroupData {
-  std::uint16_t groupId;          // group id
-  std::uint8_t oneShot;           // 1 = scroll once and stop, 0 = repeat
-  AnimationColor color;           // text color
-  MatrixTextScrollDirection dir;  // scroll direction
-  char text[24];                  // characters; not terminated when all 24 are used; rest zero
-  std::uint8_t length;            // characters used in `text`, 0 to 24
-  std::uint16_t delay;            // ms per scroll step; 0 is taken as 1
+    std::uint16_t groupId;          // group id
+    std::uint8_t oneShot;           // 1 = scroll once and stop, 0 = repeat
+    AnimationColor color;           // text color
+    MatrixTextScrollDirection dir;  // scroll direction
+    char text[24];                  // characters; not terminated when all 24 are used; rest zero
+    std::uint8_t length;            // characters used in `text`, 0 to 24
+    std::uint16_t delay;            // ms per scroll step; 0 is taken as 1
 };
 
 // Flags of a direct buffer write.
 struct SetDirectBufferFlags {
-  std::uint8_t reserved : 7;  // zero
-  std::uint8_t delta : 1;     // the buffer holds changes only
+    std::uint8_t reserved : 7;  // zero
+    std::uint8_t delta : 1;     // the buffer holds changes only
 };
 
 // Raw LED data for one zone; accepted and ignored by the simulated device.
 struct SetDirectBufferData {
-  std::uint16_t zoneId;        // zone id
-  std::uint16_t bufferLength;  // bytes of LED data that would follow
-  SetDirectBufferFlags flags;  // see SetDirectBufferFlags
+    std::uint16_t zoneId;        // zone id
+    std::uint16_t bufferLength;  // bytes of LED data that would follow
+    SetDirectBufferFlags flags;  // see SetDirectBufferFlags
 };
 
 // The payloads, in LEDCommandType order; only the member named by the type is meaningful.
 union LEDCommandData {
-  SetAnimationData setAnimation;
-  SetAnimationGroupData setAnimationGroup;
-  SetColorData setColor;
-  SetColorGroupData setColorGroup;
-  SetAnimationSequenceData setAnimationSequence;
-  SetAnimationSequenceGroupData setAnimationSequenceGroup;
-  SetBitmapData setBitmap;
-  SetBitmapGroupData setBitmapGroup;
-  SetMatrixTextData setMatrixText;
-  SetMatrixTextGroupData setMatrixTextGroup;
-  SetDirectBufferData setDirectBuffer;
+    SetAnimationData setAnimation;
+    SetAnimationGroupData setAnimationGroup;
+    SetColorData setColor;
+    SetColorGroupData setColorGroup;
+    SetAnimationSequenceData setAnimationSequence;
+    SetAnimationSequenceGroupData setAnimationSequenceGroup;
+    SetBitmapData setBitmap;
+    SetBitmapGroupData setBitmapGroup;
+    SetMatrixTextData setMatrixText;
+    SetMatrixTextGroupData setMatrixTextGroup;
+    SetDirectBufferData setDirectBuffer;
 };
 
 // One LED command, 35 bytes.
 struct LEDCommand {
-  LEDCommandType type;  // selects the meaningful member of `data`
-  LEDCommandData data;  // the payload
+    LEDCommandType type;  // selects the meaningful member of `data`
+    LEDCommandData data;  // the payload
 };
 
 #pragma pack(pop)
 
 // The command color with the same r, g and b as a pixel color.
 constexpr AnimationColor ToCommandColor(const domain::Color& color) noexcept {
-  return AnimationColor{color.r, color.g, color.b};
+    return AnimationColor{color.r, color.g, color.b};
 }
 
 // ---- Layout of the device protocol ----

@@ -15,8 +15,7 @@ constexpr const char* kUnknown = "Unknown";
 
 // Indexed by enumeration value. The texts are string literals, so the plain-name
 // forms can hand them out without a shared buffer.
-constexpr std::array<const char*, 4> kDisabledCauseTexts{"No Heartbeat", "Manual", "Emergency Stop",
-                                                         "Restart"};
+constexpr std::array<const char*, 4> kDisabledCauseTexts{"No Heartbeat", "Manual", "Emergency Stop", "Restart"};
 
 constexpr std::array<const char*, 11> kErrorTypeTexts{
     "File Not Found",  "Invalid File", "Entity Not Found",     "Device Malfunction",
@@ -37,15 +36,11 @@ const char* FatalErrorTypeText(uint8_t value) { return TextAt(kFatalErrorTypeTex
 
 }  // namespace
 
-std::string GetDisabledCauseText(DisabledCause cause) {
-    return DisabledCauseText(static_cast<uint8_t>(cause));
-}
+std::string GetDisabledCauseText(DisabledCause cause) { return DisabledCauseText(static_cast<uint8_t>(cause)); }
 
 std::string GetErrorTypeText(ErrorType type) { return ErrorTypeText(static_cast<uint8_t>(type)); }
 
-std::string GetFatalErrorTypeText(FatalErrorType type) {
-    return FatalErrorTypeText(static_cast<uint8_t>(type));
-}
+std::string GetFatalErrorTypeText(FatalErrorType type) { return FatalErrorTypeText(static_cast<uint8_t>(type)); }
 
 }  // namespace orvek::utils
 
@@ -55,9 +50,7 @@ const char* Orvek_GetDisabledCauseText(int cause) {
     return orvek::utils::DisabledCauseText(static_cast<uint8_t>(cause));
 }
 
-const char* Orvek_GetErrorTypeText(int type) {
-    return orvek::utils::ErrorTypeText(static_cast<uint8_t>(type));
-}
+const char* Orvek_GetErrorTypeText(int type) { return orvek::utils::ErrorTypeText(static_cast<uint8_t>(type)); }
 
 const char* Orvek_GetFatalErrorTypeText(int type) {
     return orvek::utils::FatalErrorTypeText(static_cast<uint8_t>(type));

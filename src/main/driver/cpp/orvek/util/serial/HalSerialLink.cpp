@@ -119,8 +119,8 @@ void HalSerialLink::readLoop_(HAL_SerialPortHandle handle) {
     uint8_t buffer[kReadBufferSize];
     while (_readThreadRunning.load()) {
         int32_t status = 0;
-        int32_t count = HAL_ReadSerial(handle, reinterpret_cast<char*>(buffer),
-                                       static_cast<int32_t>(kReadBufferSize), &status);
+        int32_t count =
+            HAL_ReadSerial(handle, reinterpret_cast<char*>(buffer), static_cast<int32_t>(kReadBufferSize), &status);
         if (status == 0 && count > 0 && static_cast<size_t>(count) <= kReadBufferSize) {
             deliver_(buffer, static_cast<size_t>(count));
         }

@@ -308,25 +308,39 @@ TYPED_TEST(SerialTransportTest, CallbackMayWriteAnAnswer) {
     EXPECT_EQ(echoed, "echo");
 }
 
-// Closing from the callback stops the reader; the owner's close then releases the port.
+// A callback that hangs up leaves the transport closed when close returns: the
+// port released once, nothing written, no further calls; it reopens from outside.
 TYPED_TEST(SerialTransportTest, CallbackMayCloseItsTransport) {
     std::atomic<int> calls{0};
+    std::atomic<bool> openAfterClose{true};
+    std::atomic<int> closesAfterClose{-1};
     TypeParam transport(this->kPort, 115200);
     transport.setReadCallback([&](const uint8_t*, size_t) {
-        ++calls;
+        if (++calls > 1) return;
         transport.close();
+        openAfterClose = transport.isOpen();
+        closesAfterClose = this->State().closeCount;
+        const uint8_t byte = 'x';
+        transport.writeBytes(&byte, 1);
     });
     ASSERT_TRUE(transport.open());
     this->Feed("a");
-    ASSERT_TRUE(WaitFor([&] { return calls.load() == 1; }));
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(WaitFor([&] { return closesAfterClose.load() >= 0; }));
+    EXPECT_FALSE(openAfterClose.load());
+    EXPECT_EQ(closesAfterClose.load(), 1);
+    EXPECT_FALSE(transport.isOpen());
     this->Feed("b");
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(calls.load(), 1);
+    EXPECT_EQ(this->Written(), "");
     transport.close();
-    EXPECT_FALSE(transport.isOpen());
     EXPECT_EQ(this->State().closeCount, 1);
-    EXPECT_TRUE(transport.open());  // and the transport works again afterwards
+
+    ASSERT_TRUE(transport.open());
+    EXPECT_EQ(this->State().initializeCount, 2);
+    ASSERT_TRUE(WaitFor([&] { return calls.load() == 2; }));  // "b" waited in the reopened port
+    transport.close();
+    EXPECT_EQ(this->State().closeCount, 2);
 }
 
 // Bytes keep flowing while the callback is swapped: every byte goes to exactly

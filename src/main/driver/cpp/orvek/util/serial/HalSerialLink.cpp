@@ -56,7 +56,10 @@ bool HalSerialLink::open() {
 
 void HalSerialLink::close() {
     if (onReaderThread_()) {
+        // The reader cannot join itself: everything but the join happens now, and
+        // the loop ends after this callback returns.
         _readThreadRunning.store(false);
+        releasePort_();
         return;
     }
     std::lock_guard lifecycle(_lifecycleMutex);
@@ -67,12 +70,15 @@ void HalSerialLink::close() {
 void HalSerialLink::closeLocked_() {
     _readThreadRunning.store(false);
     if (_readThread.joinable()) _readThread.join();
-    if (!_isOpen.load()) return;
-    {
-        std::lock_guard guard(_handleMutex);
-        HAL_CloseSerial(_serialHandle);
-        _serialHandle = HAL_kInvalidHandle;
-    }
+    releasePort_();
+}
+
+// Closes the HAL port once, whichever of the reader and another thread comes first.
+void HalSerialLink::releasePort_() {
+    std::lock_guard guard(_handleMutex);
+    if (_serialHandle == HAL_kInvalidHandle) return;
+    HAL_CloseSerial(_serialHandle);
+    _serialHandle = HAL_kInvalidHandle;
     _isOpen.store(false);
 }
 

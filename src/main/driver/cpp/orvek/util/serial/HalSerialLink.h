@@ -48,8 +48,9 @@ public:
     // Called from the read callback it only reports whether the link is open.
     bool open();
     // Stops the reader, waits for it and releases the port; nothing when closed.
-    // Called from the read callback it only stops the reader: the port is released
-    // by the next close on another thread or by destruction.
+    // Called from the read callback it stops the reader and releases the port at
+    // once; the reader thread is joined by the next open or close on another
+    // thread, or by destruction.
     void close();
     // True between a successful open and close. Any thread.
     bool isOpen() const { return _isOpen.load(); }
@@ -63,6 +64,7 @@ public:
 private:
     bool configure_(HAL_SerialPortHandle handle);
     void closeLocked_();
+    void releasePort_();
     void readLoop_(HAL_SerialPortHandle handle);
     void deliver_(const uint8_t* data, size_t length);
     bool onReaderThread_() const;

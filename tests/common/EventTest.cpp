@@ -93,6 +93,18 @@ TEST(EventTest, SelfAssignmentKeepsThePayloadAlive) {
     EXPECT_STREQ(event.getExtraMessageStr(), "self");
 }
 
+// The new payload is made before the current one goes: a text taken from the
+// event's own message, whole or from its middle, is never read after it is freed.
+TEST(EventTest, ExtraMessageSetFromItsOwnText) {
+    Event event;
+    event.setExtraMessage("own text");
+    event.setExtraMessage(event.getExtraMessageStr());
+    EXPECT_STREQ(event.getExtraMessageStr(), "own text");
+    event.setExtraMessage(event.getExtraMessageStr() + 4);
+    EXPECT_STREQ(event.getExtraMessageStr(), "text");
+    EXPECT_EQ(event.getExtraMessageLength(), 4);
+}
+
 TEST(EventTest, OverlongMessagesAreCutTo65535Bytes) {
     std::string text(70000, 'x');
     text[65534] = 'y';

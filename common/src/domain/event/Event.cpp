@@ -67,8 +67,10 @@ Event& Event::operator=(Event&& other) noexcept {
 Event::~Event() { release(); }
 
 void Event::setExtraMessage(const char* text) {
+    // The text may lie inside the current payload: copy it before letting that go.
+    ExtraMessagePayload* replacement = ExtraMessagePayload::create(text);
     release();
-    extraMsg = ExtraMessagePayload::create(text);
+    extraMsg = replacement;
 }
 
 void Event::release() {

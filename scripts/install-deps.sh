@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   nlohmann-json3-dev libimgui-dev
   libgtest-dev libgmock-dev libbenchmark-dev libssl-dev
-  openjdk-17-jdk-headless
+  openjdk-17-jdk-headless junit5
   libglfw3-dev libgl-dev libgl1-mesa-dri libstb-dev xvfb xauth
 )
 

@@ -9,6 +9,20 @@ struct ImGuiContext;
 
 namespace orvek::internal {
 
+// Sizes of the panel's drawing, in pixels unless said otherwise.
+namespace UIConstants {
+inline constexpr float kStripDefaultWidth = 600.0f;  // strip box width when the window reports none
+inline constexpr float kStripMinWidth = 120.0f;
+inline constexpr float kStripHeight = 40.0f;   // height of an empty strip layout
+inline constexpr float kStripPadding = 10.0f;  // inset of the LEDs from their box
+inline constexpr float kRowSpacing = 6.0f;
+inline constexpr float kLedSpacing = 18.0f;  // centre to centre
+inline constexpr float kLedRadius = 7.0f;    // half the side of one LED square
+inline constexpr float kMinLedRadius = 2.5f;
+inline constexpr float kMaxLedRadius = 12.0f;
+inline constexpr float kStatusLEDRadius = 0.45f;  // the Device tab's status LED radius, in text line heights
+}  // namespace UIConstants
+
 class PavonixSimUI {
 public:
     // The one panel, made on first use (thread-safe) and kept until exit.

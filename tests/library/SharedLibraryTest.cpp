@@ -43,6 +43,36 @@ const std::set<std::string> kExpectedExports = {
     "pv_RestartDevice",
     "pv_RequestConfig",
     "pv_SetDeployPath",
+    "JNI_OnLoad",
+    "JNI_OnUnload",
+    "Java_com_rozovedar_jni_OrvekJNI_CreateInstance",
+    "Java_com_rozovedar_jni_OrvekJNI_DeleteInstance",
+    "Java_com_rozovedar_jni_OrvekJNI_Connect",
+    "Java_com_rozovedar_jni_OrvekJNI_ConnectUart",
+    "Java_com_rozovedar_jni_OrvekJNI_IsConnected",
+    "Java_com_rozovedar_jni_OrvekJNI_GetCurrentStatus",
+    "Java_com_rozovedar_jni_OrvekJNI_RestartDevice",
+    "Java_com_rozovedar_jni_OrvekJNI_SetDeployPath",
+    "Java_com_rozovedar_jni_OrvekJNI_SetColor",
+    "Java_com_rozovedar_jni_OrvekJNI_SetGroupColor",
+    "Java_com_rozovedar_jni_OrvekJNI_SetAnimation",
+    "Java_com_rozovedar_jni_OrvekJNI_SetGroupAnimation",
+    "Java_com_rozovedar_jni_OrvekJNI_SetAnimationSequence",
+    "Java_com_rozovedar_jni_OrvekJNI_SetGroupAnimationSequence",
+    "Java_com_rozovedar_jni_OrvekJNI_SetBitmap",
+    "Java_com_rozovedar_jni_OrvekJNI_SetGroupBitmap",
+    "Java_com_rozovedar_jni_OrvekJNI_SetText",
+    "Java_com_rozovedar_jni_OrvekJNI_SetGroupText",
+    "Java_com_rozovedar_jni_OrvekJNI_GetLatestEvent",
+    "Java_com_rozovedar_jni_OrvekJNI_GetEvents",
+    "Java_com_rozovedar_jni_OrvekJNI_GetLatestData",
+    "Java_com_rozovedar_jni_OrvekJNI_GetConfig",
+    "Java_com_rozovedar_jni_OrvekJNI_ParseConfigJson",
+    "Java_com_rozovedar_jni_OrvekJNI_ApplyConfiguration",
+    "Java_com_rozovedar_modules_SimModules_Inject",
+    "Java_com_rozovedar_utils_AlertUtils_getDisabledCauseText",
+    "Java_com_rozovedar_utils_AlertUtils_getErrorTypeText",
+    "Java_com_rozovedar_utils_AlertUtils_getFatalErrorTypeText",
 };
 
 std::string RunCommand(const std::string& command) {
@@ -87,7 +117,8 @@ protected:
     static inline void* s_library = nullptr;
 };
 
-TEST_F(SharedLibraryTest, ExportsExactlyThePvFunctionsUnderOneVersion) {
+TEST_F(SharedLibraryTest, ExportsExactlyTheVmEntriesPvFunctionsAndJavaNativesUnderOneVersion) {
+    ASSERT_EQ(kExpectedExports.size(), 2u + 21u + 28u);
     const auto symbols = DefinedDynamicSymbols(ORVEK_DRIVER_PATH);
     std::set<std::string> names;
     for (const auto& [name, version] : symbols) {

@@ -4,6 +4,7 @@
 // and report, then the exported functions.
 
 #include "pavonixVariant/c_Pavonix.h"
+#include "pavonixVariant/ConfigReport.h"
 
 #include "device/PavonixSimDevice.h"
 #include "ui/PavonixSimUI.h"
@@ -59,46 +60,6 @@ TextData MakeTextData(uint16_t targetId, const char* text, AnimationColor color,
     }
     data.length = static_cast<uint8_t>(length);
     return data;
-}
-
-const char* OrientationWord(uint8_t orientation, uint8_t bit, const char* set, const char* clear) {
-    return (orientation & bit) ? set : clear;
-}
-
-nlohmann::json ZoneReport(const Configuration::Zone& zone) {
-    nlohmann::json entry;
-    entry["id"] = zone.id;
-    if (zone.type == Configuration::ZoneType::Strip) {
-        entry["type"] = "Strip";
-        entry["length"] = zone.strip.length;
-        entry["reversed"] = zone.strip.reversed;
-        return entry;
-    }
-    const uint8_t orientation = zone.matrix.orientation;
-    entry["type"] = "Matrix";
-    entry["rows"] = zone.matrix.rows;
-    entry["cols"] = zone.matrix.cols;
-    entry["orientation"] = {
-        {"cornerTopBottom", OrientationWord(orientation, 1, "bottom", "top")},
-        {"cornerLeftRight", OrientationWord(orientation, 2, "right", "left")},
-        {"axisLayout", OrientationWord(orientation, 4, "cols", "rows")},
-        {"sequenceLayout", OrientationWord(orientation, 8, "zigzag", "progressive")},
-    };
-    return entry;
-}
-
-nlohmann::json ChannelReport(const Configuration::Channel& channel) {
-    nlohmann::json entry;
-    entry["id"] = channel.id;
-    entry["length"] = channel.length;
-    if (channel.brightness) {
-        entry["brightness"] = *channel.brightness;
-    }
-    entry["zones"] = nlohmann::json::array();
-    for (const auto& zone : channel.zones) {
-        entry["zones"].push_back(ZoneReport(zone));
-    }
-    return entry;
 }
 
 // The GUI calls the registered hooks on its own thread.
@@ -258,15 +219,7 @@ void pv_RestartDevice(Pavonix_int*, uint16_t /*delayMs*/) {
 }
 
 bool pv_RequestConfig(Pavonix_int*, std::string& outJson) {
-    nlohmann::json channels = nlohmann::json::object();
-    for (const auto& channel : Device().GetChannelsCopy()) {
-        channels[channel.key.empty() ? channel.id : channel.key] = c_Pavonix::ChannelReport(channel);
-    }
-    const nlohmann::json report = {{"channels", std::move(channels)}};
-    // Names that are not valid UTF-8 (a Java caller's modified UTF-8 can give
-    // such bytes) are written with replacement characters instead of throwing
-    // through the C face.
-    outJson = report.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    outJson = c_Pavonix::ChannelsReport(Device().GetChannelsCopy());
     return true;
 }
 

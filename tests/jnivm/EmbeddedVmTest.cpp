@@ -1,0 +1,185 @@
+// The natives called in an embedded VM (with -Xcheck:jni) on the device of this
+// process, so a test can push every kind of event and look at zone state.
+
+#include "device/PavonixSimDevice.h"
+#include "pavonixVariant/OrvekJNI.h"
+#include "pavonixVariant/c_Pavonix.h"
+
+#include <orvek/util/hashing/IDCreator.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+using orvek::internal::PavonixSimDevice;
+using orvek::internal::Eventing::Event;
+using orvek::internal::Eventing::EventType;
+namespace Eventing = orvek::internal::Eventing;
+using namespace std::string_literals;
+
+PavonixSimDevice& Device() { return *PavonixSimDevice::GetInstance(); }
+
+class EmbeddedVmTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (s_vm != nullptr) return;  // one VM per process
+        std::string classPath = "-Djava.class.path=" ORVEK_JAVA_JAR;
+        JavaVMOption options[] = {{classPath.data(), nullptr}, {const_cast<char*>("-Xcheck:jni"), nullptr}};
+        JavaVMInitArgs args{JNI_VERSION_1_6, 2, options, JNI_FALSE};
+        ASSERT_EQ(JNI_CreateJavaVM(&s_vm, reinterpret_cast<void**>(&s_env), &args), JNI_OK);
+    }
+
+    // Each test's local references go with its frame.
+    void SetUp() override {
+        ASSERT_EQ(env()->PushLocalFrame(256), 0);
+        Device().ResetForTesting();
+        const std::string config = R"({"channels":{"c":{"id":"c","length":60,"zones":[)"
+                                   R"({"id":"strip","type":"strip","length":60}]}}})";
+        pv_ApplyConfigurationJson(nullptr, config.data(), config.size());
+    }
+
+    void TearDown() override {
+        if (env()->ExceptionCheck()) env()->ExceptionDescribe();
+        EXPECT_FALSE(env()->ExceptionCheck());
+        env()->ExceptionClear();
+        env()->PopLocalFrame(nullptr);
+    }
+
+    static JNIEnv* env() { return s_env; }
+
+    static jobject Get(jobject object, const char* field, const char* signature) {
+        jclass cls = env()->GetObjectClass(object);
+        jobject value = env()->GetObjectField(object, env()->GetFieldID(cls, field, signature));
+        env()->DeleteLocalRef(cls);
+        return value;
+    }
+    static jint GetInt(jobject object, const char* field, const char* signature) {
+        jclass cls = env()->GetObjectClass(object);
+        jfieldID id = env()->GetFieldID(cls, field, signature);
+        env()->DeleteLocalRef(cls);
+        return *signature == 'B' ? env()->GetByteField(object, id) : env()->GetIntField(object, id);
+    }
+    // The Java text as UTF-16 code units, so nothing is lost to a conversion on the way back.
+    static std::u16string Text(jobject string) {
+        if (string == nullptr) return u"<null>";
+        const jchar* chars = env()->GetStringChars(static_cast<jstring>(string), nullptr);
+        std::u16string text(reinterpret_cast<const char16_t*>(chars),
+                            env()->GetStringLength(static_cast<jstring>(string)));
+        env()->ReleaseStringChars(static_cast<jstring>(string), chars);
+        return text;
+    }
+    static std::string Name(jobject constant) {
+        if (constant == nullptr) return "<null>";
+        jclass cls = env()->GetObjectClass(constant);
+        jobject name = env()->CallObjectMethod(constant, env()->GetMethodID(cls, "name", "()Ljava/lang/String;"));
+        if (env()->ExceptionCheck()) return "<exception>";
+        const std::u16string text = Text(name);
+        return std::string(text.begin(), text.end());
+    }
+    static jobject NewColor(int8_t r, int8_t g, int8_t b) {
+        jclass cls = env()->FindClass("com/rozovedar/domain/led/AnimationColor");
+        return env()->NewObject(cls, env()->GetMethodID(cls, "<init>", "(BBB)V"), r, g, b);
+    }
+    static jobject Animation(const char* name) {
+        jclass cls = env()->FindClass("com/rozovedar/domain/led/Animation");
+        return env()->GetStaticObjectField(cls,
+                                           env()->GetStaticFieldID(cls, name, "Lcom/rozovedar/domain/led/Animation;"));
+    }
+    // Pushes `event` and takes it back through GetEvents as a Java Event.
+    static jobject RoundTrip(const Event& event) {
+        Device().ClearAllEvents();
+        Device().PushEvent(event);
+        auto array = Java_com_rozovedar_jni_OrvekJNI_GetEvents(env(), nullptr, 0);
+        EXPECT_EQ(env()->GetArrayLength(array), 1);
+        return env()->GetObjectArrayElement(array, 0);
+    }
+
+    static inline JavaVM* s_vm = nullptr;
+    static inline JNIEnv* s_env = nullptr;
+};
+
+TEST_F(EmbeddedVmTest, ColorBytesAndDelaysReachTheZoneUnsigned) {
+    Java_com_rozovedar_jni_OrvekJNI_SetAnimation(env(), nullptr, 0, env()->NewStringUTF("strip"), Animation("Comet"),
+                                                 NewColor(-1, 0, 127), 70000, JNI_TRUE, JNI_FALSE);
+    orvek::internal::pavonix::sim::ZoneState zone{};
+    ASSERT_TRUE(Device().TryGetZone(orvek::internal::IDCreator::createId("strip"), zone));
+    EXPECT_EQ(zone.lastColor.r, 255);
+    EXPECT_EQ(zone.lastColor.g, 0);
+    EXPECT_EQ(zone.lastColor.b, 127);
+    EXPECT_EQ(zone.applied.delay, 4464);
+    EXPECT_EQ(zone.applied.reversed, 1);
+}
+
+TEST_F(EmbeddedVmTest, UnknownStatusIsMinusOne) {
+    Device().SetConnected(true);  // a disconnected device reports Error whatever it heard
+    Event heartBeat;
+    heartBeat.header.type = EventType::HeartBeat;
+    heartBeat.header.data.heartBeat = {Eventing::Status::Unknown, 1, 0, 1};
+    jobject event = RoundTrip(heartBeat);
+    EXPECT_EQ(Java_com_rozovedar_jni_OrvekJNI_GetCurrentStatus(env(), nullptr, 0), -1);
+    jobject info = Get(event, "heartBeat", "Lcom/rozovedar/domain/event/EventHeartBeatInfo;");
+    EXPECT_EQ(Name(Get(info, "status", "Lcom/rozovedar/domain/event/Status;")), "Unknown");
+    EXPECT_EQ(GetInt(info, "enabled", "B"), 1);
+    EXPECT_EQ(GetInt(info, "connectedUSB", "B"), 0);
+    EXPECT_EQ(GetInt(info, "canOK", "B"), 1);
+}
+
+TEST_F(EmbeddedVmTest, EventsOnlyTheDeviceItselfRaises) {
+    Event disconnected, entity, pin, fatal, custom;
+    disconnected.header.type = EventType::Disconnected;
+    disconnected.header.data.disconnected.type = Eventing::ConnectionType::UART;
+    entity.header.type = EventType::RegisteredEntity;
+    entity.header.data.registeredEntity.id = 0xFFFF;
+    pin.header.type = EventType::PinInterrupt;
+    pin.header.data.pinInterrupt.pin = 200;
+    fatal.header.type = EventType::FatalError;
+    fatal.header.data.fatalError.type = Eventing::FatalErrorType::BadConfig;
+    std::memcpy(fatal.header.data.fatalError.message, "ABCDEFGHIJKLMNOPQ", 16);  // no NUL within 16
+    custom.header.type = EventType::Custom;
+    custom.header.data.custom.type = 7;
+    custom.header.data.custom.length = 20;  // more than the 16 data bytes
+
+    const auto typeSig = "Lcom/rozovedar/domain/event/EventConnectionType;";
+    EXPECT_EQ(
+        Name(Get(Get(RoundTrip(disconnected), "disconnected", "Lcom/rozovedar/domain/event/EventDisconnectedInfo;"),
+                 "type", typeSig)),
+        "UART");
+    EXPECT_EQ(
+        GetInt(Get(RoundTrip(entity), "registeredEntity", "Lcom/rozovedar/domain/event/EventRegisteredEntityInfo;"),
+               "id", "I"),
+        65535);
+    EXPECT_EQ(
+        GetInt(Get(RoundTrip(pin), "pinInterrupt", "Lcom/rozovedar/domain/event/EventPinInterruptInfo;"), "pin", "B"),
+        static_cast<int8_t>(200));
+    jobject fatalInfo = Get(RoundTrip(fatal), "fatalError", "Lcom/rozovedar/domain/event/EventFatalError;");
+    EXPECT_EQ(Text(Get(fatalInfo, "message", "Ljava/lang/String;")), u"ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(Name(Get(fatalInfo, "type", "Lcom/rozovedar/domain/event/EventFatalErrorType;")), "BadConfig");
+    jobject customInfo = Get(RoundTrip(custom), "custom", "Lcom/rozovedar/domain/event/EventCustomInfo;");
+    EXPECT_EQ(GetInt(customInfo, "type", "B"), 7);
+    EXPECT_EQ(env()->GetArrayLength(static_cast<jarray>(Get(customInfo, "data", "[B"))), 16);
+}
+
+TEST_F(EmbeddedVmTest, ExtraMessagesKeepZeroCharactersAndLeaveNoInvalidText) {
+    const struct {
+        std::string bytes;
+        std::u16string java;
+    } cases[] = {
+        {"a\0b\xF0\x9F\x98\x80"s, u"a\0b\U0001F600"s},
+        {"caf\xE9!", u"caf\uFFFD!"},
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+    };
+    for (const auto& c : cases) {
+        Event ota;
+        ota.header.type = EventType::OTA;
+        ota.extraMsg = Eventing::ExtraMessagePayload::create(reinterpret_cast<const uint8_t*>(c.bytes.data()),
+                                                             static_cast<uint16_t>(c.bytes.size()));
+        jobject event = RoundTrip(ota);
+        EXPECT_EQ(Name(Get(event, "type", "Lcom/rozovedar/domain/event/EventType;")), "OTA");
+        EXPECT_EQ(Text(Get(event, "extraMessage", "Ljava/lang/String;")), c.java);
+    }
+}
+
+}  // namespace

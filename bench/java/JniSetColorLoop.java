@@ -1,0 +1,13 @@
+import com.rozovedar.domain.led.AnimationColor;
+import com.rozovedar.jni.OrvekJNI;
+
+/** Calls OrvekJNI.SetColor from Java as a robot program does, so one VM entry times many calls. */
+public final class JniSetColorLoop {
+    private JniSetColorLoop() {}
+
+    public static void run(long inst, String zoneId, AnimationColor color, int count) {
+        for (int i = 0; i < count; i++) {
+            OrvekJNI.SetColor(inst, zoneId, color);
+        }
+    }
+}

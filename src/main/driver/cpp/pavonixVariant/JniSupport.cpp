@@ -84,10 +84,16 @@ void StringChars::Acquire() {
     if (m_chars == nullptr) {
         return;
     }
-    m_size = std::strlen(m_chars);
     // Only C0 80 (U+0000) and ED xx xx (a surrogate half) differ between the
-    // VM's form and the standard one; text without them is used in place.
-    if (std::string_view(m_chars, m_size).find_first_of("\xC0\xED") != std::string_view::npos) {
+    // VM's form and the standard one; text without them is used in place. One
+    // pass finds the end and those lead bytes: this runs on every LED command.
+    bool differs = false;
+    size_t size = 0;
+    for (char byte; (byte = m_chars[size]) != '\0'; ++size) {
+        differs |= byte == '\xC0' || byte == '\xED';
+    }
+    m_size = size;
+    if (differs) {
         m_text = ModifiedToStandardUtf8(std::string_view(m_chars, m_size));
         m_converted = true;
     }

@@ -24,7 +24,7 @@ using Command::LED::MatrixTextScrollDirection;
 // com/rozovedar/domain/led/AnimationColor: each byte field read as its unsigned pattern.
 AnimationColor ReadColor(JNIEnv* env, jobject color) {
     RequireNonNull(env, color, "color");
-    const auto cls = RequireClass(env, "com/rozovedar/domain/led/AnimationColor");
+    const auto cls = RequireObjectClass(env, color);
     const jfieldID r = RequireField(env, cls.get(), "r", "B");
     const jfieldID g = RequireField(env, cls.get(), "g", "B");
     const jfieldID b = RequireField(env, cls.get(), "b", "B");

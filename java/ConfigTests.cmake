@@ -19,3 +19,19 @@ if(ORVEK_APPLY_SOURCES)
   add_dependencies(orvek_config_tests OrvekDriver)
   orvek_junit_run(java_config_apply CLASSPATH orvek_java orvek_config_tests SCAN orvek_config_tests)
 endif()
+
+# jni_apply_device: what the device applies from each field that ApplyConfiguration
+# reads, on the device's own applied configuration. A GoogleTest program of its
+# own (tests/jniapply) that starts a VM with orvek.jar and the cases of the jar
+# above, so it is registered here rather than beside the other test areas.
+if(TARGET orvek_config_tests)
+  find_package(GTest REQUIRED)
+  add_executable(test_jniapply ${PROJECT_SOURCE_DIR}/tests/jniapply/ApplyConfigurationDeviceTest.cpp)
+  target_include_directories(test_jniapply PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+  target_link_libraries(test_jniapply PRIVATE orvek_internal ${JAVA_JVM_LIBRARY} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(test_jniapply PRIVATE
+    ORVEK_TEST_CLASSPATH="$<TARGET_PROPERTY:orvek_java,JAR_FILE>:$<TARGET_PROPERTY:orvek_config_tests,JAR_FILE>")
+  add_dependencies(test_jniapply orvek_java orvek_config_tests)
+  add_test(NAME jni_apply_device COMMAND test_jniapply)
+  set_tests_properties(jni_apply_device PROPERTIES LABELS java FAIL_REGULAR_EXPRESSION "WARNING in native method")
+endif()

@@ -50,16 +50,16 @@ protected:
 
     static JNIEnv* env() { return s_env; }
 
-    static jobject Get(jobject object, const char* field, const char* signature) {
-        jclass cls = env()->GetObjectClass(object);
-        jobject value = env()->GetObjectField(object, env()->GetFieldID(cls, field, signature));
-        env()->DeleteLocalRef(cls);
-        return value;
+    // Field readers; every reference goes with the test's frame. Object fields name
+    // their class in com/rozovedar/domain/event unless the signature is given.
+    static jobject Get(jobject object, const char* field, const std::string& type) {
+        const std::string signature =
+            type.find('/') != std::string::npos || type[0] == '[' ? type : "Lcom/rozovedar/domain/event/" + type + ";";
+        return env()->GetObjectField(object,
+                                     env()->GetFieldID(env()->GetObjectClass(object), field, signature.c_str()));
     }
     static jint GetInt(jobject object, const char* field, const char* signature) {
-        jclass cls = env()->GetObjectClass(object);
-        jfieldID id = env()->GetFieldID(cls, field, signature);
-        env()->DeleteLocalRef(cls);
+        jfieldID id = env()->GetFieldID(env()->GetObjectClass(object), field, signature);
         return *signature == 'B' ? env()->GetByteField(object, id) : env()->GetIntField(object, id);
     }
     // The Java text as UTF-16 code units, so nothing is lost to a conversion on the way back.
@@ -120,8 +120,8 @@ TEST_F(EmbeddedVmTest, UnknownStatusIsMinusOne) {
     heartBeat.header.data.heartBeat = {Eventing::Status::Unknown, 1, 0, 1};
     jobject event = RoundTrip(heartBeat);
     EXPECT_EQ(Java_com_rozovedar_jni_OrvekJNI_GetCurrentStatus(env(), nullptr, 0), -1);
-    jobject info = Get(event, "heartBeat", "Lcom/rozovedar/domain/event/EventHeartBeatInfo;");
-    EXPECT_EQ(Name(Get(info, "status", "Lcom/rozovedar/domain/event/Status;")), "Unknown");
+    jobject info = Get(event, "heartBeat", "EventHeartBeatInfo");
+    EXPECT_EQ(Name(Get(info, "status", "Status")), "Unknown");
     EXPECT_EQ(GetInt(info, "enabled", "B"), 1);
     EXPECT_EQ(GetInt(info, "connectedUSB", "B"), 0);
     EXPECT_EQ(GetInt(info, "canOK", "B"), 1);
@@ -142,22 +142,16 @@ TEST_F(EmbeddedVmTest, EventsOnlyTheDeviceItselfRaises) {
     custom.header.data.custom.type = 7;
     custom.header.data.custom.length = 20;  // more than the 16 data bytes
 
-    const auto typeSig = "Lcom/rozovedar/domain/event/EventConnectionType;";
     EXPECT_EQ(
-        Name(Get(Get(RoundTrip(disconnected), "disconnected", "Lcom/rozovedar/domain/event/EventDisconnectedInfo;"),
-                 "type", typeSig)),
+        Name(Get(Get(RoundTrip(disconnected), "disconnected", "EventDisconnectedInfo"), "type", "EventConnectionType")),
         "UART");
-    EXPECT_EQ(
-        GetInt(Get(RoundTrip(entity), "registeredEntity", "Lcom/rozovedar/domain/event/EventRegisteredEntityInfo;"),
-               "id", "I"),
-        65535);
-    EXPECT_EQ(
-        GetInt(Get(RoundTrip(pin), "pinInterrupt", "Lcom/rozovedar/domain/event/EventPinInterruptInfo;"), "pin", "B"),
-        static_cast<int8_t>(200));
-    jobject fatalInfo = Get(RoundTrip(fatal), "fatalError", "Lcom/rozovedar/domain/event/EventFatalError;");
+    EXPECT_EQ(GetInt(Get(RoundTrip(entity), "registeredEntity", "EventRegisteredEntityInfo"), "id", "I"), 65535);
+    EXPECT_EQ(GetInt(Get(RoundTrip(pin), "pinInterrupt", "EventPinInterruptInfo"), "pin", "B"),
+              static_cast<int8_t>(200));
+    jobject fatalInfo = Get(RoundTrip(fatal), "fatalError", "EventFatalError");
     EXPECT_EQ(Text(Get(fatalInfo, "message", "Ljava/lang/String;")), u"ABCDEFGHIJKLMNOP");
-    EXPECT_EQ(Name(Get(fatalInfo, "type", "Lcom/rozovedar/domain/event/EventFatalErrorType;")), "BadConfig");
-    jobject customInfo = Get(RoundTrip(custom), "custom", "Lcom/rozovedar/domain/event/EventCustomInfo;");
+    EXPECT_EQ(Name(Get(fatalInfo, "type", "EventFatalErrorType")), "BadConfig");
+    jobject customInfo = Get(RoundTrip(custom), "custom", "EventCustomInfo");
     EXPECT_EQ(GetInt(customInfo, "type", "B"), 7);
     EXPECT_EQ(env()->GetArrayLength(static_cast<jarray>(Get(customInfo, "data", "[B"))), 16);
 }
@@ -177,7 +171,7 @@ TEST_F(EmbeddedVmTest, ExtraMessagesKeepZeroCharactersAndLeaveNoInvalidText) {
         ota.extraMsg = Eventing::ExtraMessagePayload::create(reinterpret_cast<const uint8_t*>(c.bytes.data()),
                                                              static_cast<uint16_t>(c.bytes.size()));
         jobject event = RoundTrip(ota);
-        EXPECT_EQ(Name(Get(event, "type", "Lcom/rozovedar/domain/event/EventType;")), "OTA");
+        EXPECT_EQ(Name(Get(event, "type", "EventType")), "OTA");
         EXPECT_EQ(Text(Get(event, "extraMessage", "Ljava/lang/String;")), c.java);
     }
 }

@@ -72,7 +72,6 @@ void PavonixSimUI::render() {
 
 // The tab bodies are drawn by their own units as they are built; until then the
 // tabs are empty.
-void PavonixSimUI::DrawLedTab() {}
 void PavonixSimUI::DrawModulesTab() {}
 void PavonixSimUI::DrawDeviceTab() { DrawStatusControls(); }
 void PavonixSimUI::DrawStatusControls() {}

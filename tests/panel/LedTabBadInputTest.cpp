@@ -1,0 +1,111 @@
+// Configurations the device accepts but nobody would choose: the LED tab draws
+// them without reaching outside a buffer (the sanitizer builds check that), and
+// a robot thread may send commands while frames are drawn.
+
+#include "LedTabSupport.h"
+
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+namespace panel_test {
+namespace {
+
+cfg::Bitmap BitmapAt(const std::string& id, const std::string& path) {
+    cfg::Bitmap bitmap;
+    bitmap.id = id;
+    bitmap.path = path;
+    return bitmap;
+}
+
+void ShowBitmap(const char* zone, const char* bitmap) {
+    Device().DispatchSetBitmap(IDCreator::createId(zone), IDCreator::createId(bitmap), {255, 255, 255}, true, false);
+}
+
+void ShowText(const char* zone, const char* text24) {
+    auto data = orvek::internal::Command::LED::Zeroed<orvek::internal::Command::LED::SetMatrixTextData>();
+    std::memcpy(data.text, text24, 24);
+    data.length = 24;
+    data.delay = 1;
+    Device().DispatchSetMatrixText(IDCreator::createId(zone), data);
+}
+
+std::vector<cfg::Zone> ThousandZones() {
+    std::vector<cfg::Zone> zones;
+    for (int i = 0; i < 1000; ++i)
+        zones.push_back(i % 10 == 9 ? Matrix("many" + std::to_string(i), 2, 8)
+                                    : Strip("many" + std::to_string(i), uint16_t(i % 4)));
+    return zones;
+}
+
+struct BadCase {
+    const char* name;
+    std::vector<std::vector<cfg::Zone>> channels;
+    void (*send)();
+    size_t expectedLeds;
+    float panelWidth = 600;
+};
+
+TEST(LedTabBadInputTest, DrawsEveryOddConfiguration) {
+    const BadCase cases[] = {
+        {"empty strips", {{Strip("e1", 0), Strip("e2", 0)}, {Strip("e3", 3)}}, [] {}, 3},
+        {"matrix without rows or columns",
+         {{Matrix("r0", 0, 8), Matrix("c0", 8, 0)}},
+         [] {
+             ShowText("r0", "0123456789abcdefghijklmn");
+             ShowText("c0", "0123456789abcdefghijklmn");
+         },
+         0},
+        // 900 strips of 0 to 3 LEDs (1300 in all) and 100 matrices of 16.
+        {"a thousand zones", {ThousandZones()}, [] {}, 1300 + 100 * 16},
+        {"zones sharing an id",
+         {{Strip("twin", 4, true), Strip("twin", 2)}, {Matrix("twin", 8, 8)}},
+         [] {
+             Device().DispatchSetAnimation(IDCreator::createId("twin"), IDCreator::createId("Chase"), 1, {9, 9, 9},
+                                           false, false);
+         },
+         6 + 64},
+        {"bitmaps missing or smaller than the matrix",
+         {{Matrix("big", 32, 40), Matrix("gone", 8, 8)}},
+         [] {
+             ShowBitmap("big", "logo");
+             ShowBitmap("gone", "missing");
+         },
+         32 * 40 + 64},
+        {"texts of 24 characters",
+         {{Matrix("wide", 8, 200)}},
+         [] { ShowText("wide", "WWWWWWWWWWWWWWWWWWWWWWWW"); },
+         8 * 200},
+        {"a window narrower than one LED", {{Strip("thin", 30), Matrix("tiny", 4, 4)}}, [] {}, 30 + 16, 12},
+        {"a matrix too large to draw", {{Matrix("huge", 65535, 65535)}}, [] {}, 0},
+    };
+    for (const BadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ApplyChannels(c.channels, {BitmapAt("logo", "bitmaps/logo.bmp"), BitmapAt("missing", "bitmaps/none.bmp")});
+        c.send();
+        PanelFrameDriver::Get().SetPanelSize(ImVec2(c.panelWidth, 1000));
+        for (int frame = 0; frame < 3; ++frame) PanelFrameDriver::Get().Frame("LEDs", 0.02f);
+        EXPECT_EQ(DrawnLeds().size(), c.expectedLeds);
+    }
+    PanelFrameDriver::Get().SetPanelSize(ImVec2(600, 700));
+}
+
+TEST(LedTabBadInputTest, RobotThreadSendsCommandsWhileFramesAreDrawn) {
+    ApplyChannels({{Strip("robot-strip", 20), Matrix("robot-matrix", 8, 16)}});
+    std::atomic<bool> stop{false};
+    std::thread robot([&] {
+        for (int i = 0; !stop.load(); ++i) {
+            Device().DispatchSetAnimation(IDCreator::createId("robot-strip"), IDCreator::createId("Chase"),
+                                          uint16_t(i % 7), {1, 2, 3}, i % 2 == 0, i % 3 == 0);
+            ShowText("robot-matrix", "robot thread text 123456");
+            Device().DispatchSetColor(IDCreator::createId("robot-strip"), {uint8_t(i), 0, 0});
+        }
+    });
+    for (int frame = 0; frame < 200; ++frame) PanelFrameDriver::Get().Frame("LEDs", 0.005f);
+    stop = true;
+    robot.join();
+    EXPECT_EQ(DrawnLeds().size(), 20u + 8u * 16u);
+}
+
+}  // namespace
+}  // namespace panel_test

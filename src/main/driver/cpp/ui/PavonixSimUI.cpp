@@ -73,7 +73,5 @@ void PavonixSimUI::render() {
 // The tab bodies are drawn by their own units as they are built; until then the
 // tabs are empty.
 void PavonixSimUI::DrawModulesTab() {}
-void PavonixSimUI::DrawDeviceTab() { DrawStatusControls(); }
-void PavonixSimUI::DrawStatusControls() {}
 
 }  // namespace orvek::internal

@@ -70,8 +70,4 @@ void PavonixSimUI::render() {
     ImGui::End();
 }
 
-// The tab bodies are drawn by their own units as they are built; until then the
-// tabs are empty.
-void PavonixSimUI::DrawModulesTab() {}
-
 }  // namespace orvek::internal

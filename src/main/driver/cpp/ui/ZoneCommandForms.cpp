@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include <imgui.h>
 
@@ -65,11 +66,11 @@ bool EditColor(const char* label, AnimationColor& color) {
     return true;
 }
 
-// A delay field showing `shown`; true with `delay` stored (1..65535) when edited.
-bool EditDelay(const char* label, int shown, uint16_t& delay) {
-    if (!ImGui::InputInt(label, &shown, 1, 10)) return false;
-    delay = StoredDelay(shown);
-    return true;
+// A delay field showing `shown`; the delay to store (1..65535) when edited. By
+// value: the delays live in packed commands, where a reference may be misaligned.
+std::optional<uint16_t> EditDelay(const char* label, int shown) {
+    if (!ImGui::InputInt(label, &shown, 1, 10)) return std::nullopt;
+    return StoredDelay(shown);
 }
 
 // ---- 2. Animation form ----
@@ -97,8 +98,11 @@ void DrawAnimationForm(LedTabStatics& statics, const LedTabLists& lists, ZoneCon
         ChooseAnimation(statics, state, ComboIndexToBuiltIn(lists, comboIndex), zoneHash);
     }
     if (const auto* anim = BuiltInAnimationAt(ComboIndexToBuiltIn(lists, comboIndex))) {
-        const int shown = cmd.delay != 0 ? cmd.delay : anim->defaultDelay;
-        if (EditDelay("Delay (ms)##zone", shown, cmd.delay)) RecordAnimation(statics, state);
+        const int shown = cmd.delay != 0 ? int(cmd.delay) : int(anim->defaultDelay);
+        if (const auto delay = EditDelay("Delay (ms)##zone", shown)) {
+            cmd.delay = *delay;
+            RecordAnimation(statics, state);
+        }
     }
     if (EditColor("Color##zone", cmd.color)) RecordAnimation(statics, state);
 
@@ -174,7 +178,7 @@ void DrawTextForm(ZoneControlState& state, uint16_t zoneHash, bool isMatrix) {
     state.textBuffer.back() = '\0';  // the field reads the buffer up to its terminator
     if (ImGui::InputText("Text##zone", state.textBuffer.data(), state.textBuffer.size())) StoreEditedText(state);
     EditColor("Color##text", text.color);
-    EditDelay("Delay (ms)##text", text.delay != 0 ? text.delay : 1, text.delay);
+    if (const auto delay = EditDelay("Delay (ms)##text", text.delay != 0 ? text.delay : 1)) text.delay = *delay;
 
     static constexpr std::array<const char*, 2> kDirections{"Scroll Left", "Scroll Right"};
     int direction = text.dir == MatrixTextScrollDirection::RIGHT ? 1 : 0;

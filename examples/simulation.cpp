@@ -9,6 +9,7 @@
 
 #include "pavonixVariant/c_Pavonix.h"
 #include "ui/BitmapLoader.h"
+#include "ui/PanelEventForm.h"
 
 #include <halsimgui/SimGuiHost.h>
 
@@ -19,8 +20,10 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -65,64 +68,97 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-// Cycles every strip through the built-in animations and every matrix through
-// text and bitmaps, one change every `kStepFrames` frames.
+// Gives every kind of zone and command something to show, and changes the looks
+// every `kStepFrames` frames: strips cycle through the built-in animations and the
+// sequences, groups get colors and animations in one command, the first matrix
+// scrolls text and the others show the bitmaps.
 class RobotProgram {
 public:
     RobotProgram(Pavonix_int* handle, OrvekConfiguration config) : m_handle(handle), m_config(std::move(config)) {}
 
     void Periodic() {
-        if (m_frame++ % kStepFrames == 0) {
-            Step(m_step++);
-        }
+        if (m_frame++ % kStepFrames == 0) Step(m_step++);
         PrintEvents();
     }
 
 private:
     static constexpr int kStepFrames = 180;
 
+    template <class T>
+    static const std::vector<T>& Listed(const std::optional<std::vector<T>>& list) {
+        static const std::vector<T> kNone;
+        return list ? *list : kNone;
+    }
+
     void Step(int step) {
         int strip = 0;
-        for (const auto& channel : m_config.channels.value_or(decltype(m_config.channels)::value_type{})) {
+        int matrix = 0;
+        for (const auto& channel : Listed(m_config.channels)) {
             for (const auto& zone : channel.zones) {
                 if (zone.type == ZoneType::Strip) {
                     StepStrip(zone.id.c_str(), step + strip++);
                 } else {
-                    StepMatrix(zone.id.c_str(), step);
+                    StepMatrix(zone.id.c_str(), step, matrix++);
                 }
             }
         }
+        StepGroup(step);
     }
 
     void StepStrip(const char* zone, int index) {
-        if (m_config.sequences && index % 9 == 4) {
-            const auto& sequences = *m_config.sequences;
+        const auto& sequences = Listed(m_config.sequences);
+        if (!sequences.empty() && index % 5 == 2) {
             pv_SetAnimationSequence(m_handle, zone, sequences[index % sequences.size()].id.c_str());
             return;
         }
-        const auto animation = static_cast<Animation>(1 + index % 26);
-        const AnimationColor color{static_cast<uint8_t>(40 * index), 180, static_cast<uint8_t>(255 - 30 * index)};
-        pv_SetAnimation(m_handle, zone, animation, color, millisecond_t(0), index % 2 == 1, false);
-    }
-
-    void StepMatrix(const char* zone, int step) {
-        const auto& bitmaps = m_config.bitmaps;
-        if (bitmaps && step % 2 == 1) {
-            const auto& bitmap = (*bitmaps)[(step / 2) % bitmaps->size()];
-            pv_SetBitmap(m_handle, zone, bitmap.id.c_str(), {255, 255, 255}, false, false);
+        if (index % 7 == 6) {
+            pv_SetColor(m_handle, zone, Hue(index));
             return;
         }
-        pv_SetText(m_handle, zone, step % 4 == 0 ? "ORVEK 4321" : "GO!", {255, 120, 0}, MatrixTextScrollDirection::LEFT,
-                   millisecond_t(60), false);
+        const auto animation = static_cast<Animation>(1 + index % 26);
+        pv_SetAnimation(m_handle, zone, animation, Hue(index), millisecond_t(0), index % 2 == 1, false);
     }
 
+    // The first matrix scrolls text; the others show the bitmaps in turn, and on
+    // every fourth step the matrices trade places.
+    void StepMatrix(const char* zone, int step, int matrix) {
+        const auto& bitmaps = Listed(m_config.bitmaps);
+        const bool showsText = bitmaps.empty() || (matrix + step / 4) % 2 == 0;
+        if (showsText) {
+            static const char* const kTexts[] = {"ORVEK 4321", "GO!", "AUTO MODE"};
+            pv_SetText(m_handle, zone, kTexts[step % 3], {255, 120, 0},
+                       step % 2 ? MatrixTextScrollDirection::RIGHT : MatrixTextScrollDirection::LEFT, millisecond_t(60),
+                       false);
+            return;
+        }
+        const auto& bitmap = bitmaps[(step + matrix) % bitmaps.size()];
+        pv_SetBitmap(m_handle, zone, bitmap.id.c_str(), {255, 255, 255}, false, false);
+    }
+
+    // One group command every third step, after the zones' own looks.
+    void StepGroup(int step) {
+        const auto& groups = Listed(m_config.animationGroups);
+        if (groups.empty() || step % 3 != 1) return;
+        const char* group = groups[(step / 3) % groups.size()].id.c_str();
+        if (step % 2 == 0) {
+            pv_SetGroupColor(m_handle, group, Hue(step));
+        } else {
+            pv_SetGroupAnimation(m_handle, group, Animation::TheaterChase, Hue(step), millisecond_t(0), false, false);
+        }
+    }
+
+    static AnimationColor Hue(int index) {
+        return {static_cast<uint8_t>(40 * index), 180, static_cast<uint8_t>(255 - 30 * index)};
+    }
+
+    // Each event read back, named and described as the panel's event table shows it.
     void PrintEvents() {
         Event events[16];
         const int count = pv_GetEvents(m_handle, events, 16);
         for (int i = 0; i < count; ++i) {
-            std::printf("event type %u%s%s\n", static_cast<unsigned>(events[i].header.type),
-                        events[i].hasExtraMessage() ? ": " : "",
-                        events[i].hasExtraMessage() ? events[i].getExtraMessageStr() : "");
+            orvek::internal::ui::DescribeEventSummary(events[i], m_details);
+            std::printf("event %s: %s\n", orvek::internal::ui::LabelForEventType(events[i].header.type),
+                        m_details.c_str());
         }
     }
 
@@ -130,6 +166,7 @@ private:
     OrvekConfiguration m_config;
     int m_frame = 0;
     int m_step = 0;
+    std::string m_details;
 };
 
 }  // namespace

@@ -51,6 +51,8 @@ const MatrixCase kMatrixCases[] = {
      }},
 };
 
+void PrintTo(const MatrixCase& c, std::ostream* os) { *os << c.name; }
+
 class LedMatrixTest : public ::testing::TestWithParam<MatrixCase> {};
 
 TEST_P(LedMatrixTest, DrawsTheMatrixOperationsOutputOriented) {

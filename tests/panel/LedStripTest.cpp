@@ -43,6 +43,8 @@ const StripCase kStripCases[] = {
     {"ReversedZoneIsPlacedBackwards", Animation::Chase, 10, false, false, 8, true, 0.075f, 7},
 };
 
+void PrintTo(const StripCase& c, std::ostream* os) { *os << c.name; }
+
 class LedStripTest : public ::testing::TestWithParam<StripCase> {};
 
 TEST_P(LedStripTest, DrawsTheEnginesColoursForTheZonesClock) {

@@ -77,6 +77,14 @@ TEST(LedTabBadInputTest, DrawsEveryOddConfiguration) {
          [] { ShowText("wide", "WWWWWWWWWWWWWWWWWWWWWWWW"); },
          8 * 200},
         {"a window narrower than one LED", {{Strip("thin", 30), Matrix("tiny", 4, 4)}}, [] {}, 30 + 16, 12},
+        // Comet's cycle is 1 + 65535 states: 0 if it were counted in 16 bits.
+        {"a strip as long as a zone can be",
+         {{Strip("longest", 65535)}},
+         [] {
+             Device().DispatchSetAnimation(IDCreator::createId("longest"), IDCreator::createId("Comet"), 1, {9, 9, 9},
+                                           false, false);
+         },
+         65535},
         {"a matrix too large to draw", {{Matrix("huge", 65535, 65535)}}, [] {}, 0},
     };
     for (const BadCase& c : cases) {

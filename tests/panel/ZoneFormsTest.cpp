@@ -80,7 +80,10 @@ TEST(ZoneFormsTest, StartBitmapClearsTheScrollingTextFirst) {
     logo.path = "bitmaps/logo.bmp";
     ApplyChannels({{Matrix("board", 16, 16)}}, {logo});
     SelectZone(0);
-    FormOf("ch0:board").mode = ui::ZoneCommandMode::MatrixBitmap;
+    ui::ZoneControlState& form = FormOf("ch0:board");
+    form.mode = ui::ZoneCommandMode::MatrixBitmap;
+    form.bitmapInitialized = true;
+    form.bitmap.bitmapId = 999;  // staged under an earlier configuration: the combo shows, and sends, the logo
     auto text = orvek::internal::Command::LED::Zeroed<orvek::internal::Command::LED::SetMatrixTextData>();
     std::memcpy(text.text, "HELLO", 5);
     text.length = 5;

@@ -86,6 +86,14 @@ TEST(LedTabBadInputTest, DrawsEveryOddConfiguration) {
          },
          65535},
         {"a matrix too large to draw", {{Matrix("huge", 65535, 65535)}}, [] {}, 0},
+        // A frame draws 65536 LEDs at most: the first channel, not the three after it.
+        {"more LEDs than a frame draws",
+         {{Strip("long1", 65535)},
+          {Strip("long2", 65535)},
+          {Strip("long3", 2), Matrix("m", 1, 1)},
+          {Strip("short", 1)}},
+         [] {},
+         65535 + 1},
     };
     for (const BadCase& c : cases) {
         SCOPED_TRACE(c.name);

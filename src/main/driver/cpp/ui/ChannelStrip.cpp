@@ -200,16 +200,20 @@ void DrawTooltip(const StripFrame& f) {
 
 }  // namespace
 
+uint32_t StripLedCount(const Configuration::Channel& channel) {
+    uint32_t count = 0;
+    for (const auto& zone : channel.zones) {
+        if (zone.type == Configuration::ZoneType::Strip) count += zone.strip.length;
+    }
+    return count;
+}
+
 void ComputeChannelStrip(const Configuration::Channel& channel, const ZoneEntry* entries, LedTabStatics& statics,
                          PavonixSimDevice& device, ChannelStrip& out) {
-    out.ledCount = 0;
-    out.hasStripZone = false;
+    out.ledCount = StripLedCount(channel);
+    out.hasStripZone = std::any_of(channel.zones.begin(), channel.zones.end(),
+                                   [](const auto& zone) { return zone.type == Configuration::ZoneType::Strip; });
     out.segments.clear();
-    for (const auto& zone : channel.zones) {
-        if (zone.type != Configuration::ZoneType::Strip) continue;
-        out.hasStripZone = true;
-        out.ledCount += zone.strip.length;
-    }
     out.leds.assign(out.ledCount, domain::Color::Black());
     out.ledZoneRefs.assign(out.ledCount, nullptr);
 

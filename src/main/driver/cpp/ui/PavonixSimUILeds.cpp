@@ -63,13 +63,21 @@ void PavonixSimUI::DrawLedTab() {
 
     const ResponsiveStripLayout shared = SharedLayout(channels);
     const ui::ZoneEntry* entries = lists.zones.data();
+    uint32_t ledBudget = ui::kMaxDrawnLedsPerFrame;
     for (const auto& channel : channels) {
         ImGui::Text("Channel: %s (%d LEDs)", channel.id.c_str(), int(channel.length));
-        ui::ComputeChannelStrip(channel, entries, statics, device, strip);
-        ui::DrawChannelStrip(strip, shared.ledRadius, shared.ledSpacing);
+        const uint32_t stripLeds = ui::StripLedCount(channel);
+        if (stripLeds <= ledBudget) {
+            ledBudget -= stripLeds;
+            ui::ComputeChannelStrip(channel, entries, statics, device, strip);
+            ui::DrawChannelStrip(strip, shared.ledRadius, shared.ledSpacing);
+        } else {
+            ImGui::TextDisabled("Too large to draw: %u LEDs", stripLeds);
+        }
         for (size_t z = 0; z < channel.zones.size(); ++z) {
             if (channel.zones[z].type != Configuration::ZoneType::Matrix) continue;
-            ui::DrawMatrixZone(channel.zones[z], entries[z].zoneHash, device, shared.ledRadius, shared.ledSpacing);
+            ui::DrawMatrixZone(channel.zones[z], entries[z].zoneHash, device, shared.ledRadius, shared.ledSpacing,
+                               ledBudget);
         }
         entries += channel.zones.size();
     }

@@ -20,9 +20,10 @@ class PavonixSimDevice;
 
 namespace orvek::internal::ui {
 
-// A matrix larger than this many pixels is named but not drawn: its draw data
-// alone would run to gigabytes.
-inline constexpr uint32_t kMaxDrawnMatrixPixels = 65536;
+// The LEDs one frame draws at most, strips and matrix pixels together. Each LED
+// is some sixty vertices, and a configuration may hold millions of LEDs: past
+// this a strip or matrix is named, not drawn, rather than run out of memory.
+inline constexpr uint32_t kMaxDrawnLedsPerFrame = 65536;
 
 // One strip zone's LEDs within its channel.
 struct ZoneSegment {
@@ -47,13 +48,17 @@ struct ChannelStrip {
 void ComputeChannelStrip(const Configuration::Channel& channel, const ZoneEntry* entries, LedTabStatics& statics,
                          PavonixSimDevice& device, ChannelStrip& out);
 
+// The LEDs of `channel`'s strip zones, summed.
+uint32_t StripLedCount(const Configuration::Channel& channel);
+
 // Draws the strip box of `strip` at the cursor with LEDs of the frame's shared
 // radius and spacing, then reserves its space. Draws nothing without LEDs.
 void DrawChannelStrip(const ChannelStrip& strip, float ledRadius, float ledSpacing);
 
 // Draws one matrix zone at the cursor: its heading, its box and its pixels from
-// the zone's state, oriented; shrunk to the window's width when wider.
+// the zone's state, oriented; shrunk to the window's width when wider. Takes its
+// pixels from `ledBudget`; a matrix larger than what is left is only named.
 void DrawMatrixZone(const Configuration::Zone& zone, uint16_t zoneHash, PavonixSimDevice& device, float ledRadius,
-                    float ledSpacing);
+                    float ledSpacing, uint32_t& ledBudget);
 
 }  // namespace orvek::internal::ui

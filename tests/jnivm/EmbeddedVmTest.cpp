@@ -4,6 +4,7 @@
 #include "device/PavonixSimDevice.h"
 #include "pavonixVariant/OrvekJNI.h"
 #include "pavonixVariant/c_Pavonix.h"
+#include "ui/BitmapLoader.h"
 
 #include <orvek/util/hashing/IDCreator.h>
 
@@ -111,6 +112,32 @@ TEST_F(EmbeddedVmTest, ColorBytesAndDelaysReachTheZoneUnsigned) {
     EXPECT_EQ(zone.lastColor.b, 127);
     EXPECT_EQ(zone.applied.delay, 4464);
     EXPECT_EQ(zone.applied.reversed, 1);
+}
+
+TEST_F(EmbeddedVmTest, DeployPathReachesTheBitmapLoaderAndNullLeavesIt) {
+    Java_com_rozovedar_jni_OrvekJNI_SetDeployPath(env(), nullptr, env()->NewStringUTF("/robot/deploy"));
+    EXPECT_EQ(orvek::internal::BitmapLoader::GetDeployPath(), "/robot/deploy");
+    Java_com_rozovedar_jni_OrvekJNI_SetDeployPath(env(), nullptr, nullptr);
+    EXPECT_EQ(orvek::internal::BitmapLoader::GetDeployPath(), "/robot/deploy");
+}
+
+// An event object filled twice keeps the members of its first event.
+TEST_F(EmbeddedVmTest, ReusedEventObjectKeepsEarlierMembers) {
+    jclass cls = env()->FindClass("com/rozovedar/domain/event/Event");
+    jobject target = env()->NewObject(cls, env()->GetMethodID(cls, "<init>", "()V"));
+    Event pin;
+    pin.header.type = EventType::PinInterrupt;
+    pin.header.data.pinInterrupt.pin = 7;
+    Event entity;
+    entity.header.type = EventType::RegisteredEntity;
+    entity.header.data.registeredEntity.id = 9;
+    for (const Event& event : {pin, entity}) {
+        Device().PushEvent(event);
+        ASSERT_TRUE(Java_com_rozovedar_jni_OrvekJNI_GetLatestEvent(env(), nullptr, 0, target));
+    }
+    EXPECT_EQ(Name(Get(target, "type", "EventType")), "RegisteredEntity");
+    EXPECT_EQ(GetInt(Get(target, "registeredEntity", "EventRegisteredEntityInfo"), "id", "I"), 9);
+    EXPECT_EQ(GetInt(Get(target, "pinInterrupt", "EventPinInterruptInfo"), "pin", "B"), 7);
 }
 
 TEST_F(EmbeddedVmTest, UnknownStatusIsMinusOne) {

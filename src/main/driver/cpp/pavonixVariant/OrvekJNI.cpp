@@ -3,8 +3,9 @@
 
 #include "pavonixVariant/OrvekJNI.h"
 
-#include "JniValues.h"
+#include "JavaHandles.h"
 #include "JniSupport.h"
+#include "JniValues.h"
 
 #include "pavonixVariant/c_Pavonix.h"
 #include "ui/BitmapLoader.h"
@@ -27,12 +28,17 @@ JNIEXPORT void JNICALL JNI_OnUnload(JavaVM* /*vm*/, void* /*reserved*/) {}
 
 // OrvekJNI.CreateInstance()J
 JNIEXPORT jlong JNICALL Java_com_rozovedar_jni_OrvekJNI_CreateInstance(JNIEnv* env, jclass) {
-    return RunNative(env, jlong{0}, [] { return HandleToJava(pv_CreateInstance()); });
+    return RunNative(env, jlong{0}, [] { return HandleToJava(KeepHandle(pv_CreateInstance())); });
 }
 
-// OrvekJNI.DeleteInstance(J)V
-JNIEXPORT void JNICALL Java_com_rozovedar_jni_OrvekJNI_DeleteInstance(JNIEnv*, jclass, jlong inst) {
-    delete HandleFromJava(inst);
+// OrvekJNI.DeleteInstance(J)V: 0 does nothing; a long that is not a live handle
+// of CreateInstance (one deleted already, say) is refused, never freed.
+JNIEXPORT void JNICALL Java_com_rozovedar_jni_OrvekJNI_DeleteInstance(JNIEnv* env, jclass, jlong inst) {
+    RunNative(env, [&] {
+        if (inst != 0 && !FreeHandle(HandleFromJava(inst))) {
+            RaiseJava(env, "java/lang/IllegalArgumentException", "DeleteInstance: not a live instance handle");
+        }
+    });
 }
 
 // OrvekJNI.Connect(JI)Z

@@ -31,6 +31,23 @@ constexpr const char* kEventClass = "com/rozovedar/domain/event/Event";
 constexpr const char* kEnumHelpersClass = "com/rozovedar/domain/event/EnumHelpers";
 constexpr int kMaxEvents = 100;  // one batch of GetEvents, the device queue's limit
 
+// Every class an event may need, looked up before anything is popped, so a
+// Java side that lacks one loses no event: its NoClassDefFoundError stays pending.
+void RequireEventClasses(JNIEnv* env) {
+    static constexpr const char* kNeeded[] = {kEventClass,
+                                              kEnumHelpersClass,
+                                              "com/rozovedar/domain/event/EventDisabledInfo",
+                                              "com/rozovedar/domain/event/EventConnectedInfo",
+                                              "com/rozovedar/domain/event/EventDisconnectedInfo",
+                                              "com/rozovedar/domain/event/EventError",
+                                              "com/rozovedar/domain/event/EventFatalError",
+                                              "com/rozovedar/domain/event/EventRegisteredEntityInfo",
+                                              "com/rozovedar/domain/event/EventCustomInfo",
+                                              "com/rozovedar/domain/event/EventPinInterruptInfo",
+                                              "com/rozovedar/domain/event/EventHeartBeatInfo"};
+    for (const char* name : kNeeded) RequireClass(env, name);
+}
+
 // The class and object an info member is being filled on.
 struct Target {
     jobject object;
@@ -207,8 +224,9 @@ extern "C" {
 JNIEXPORT jboolean JNICALL Java_com_rozovedar_jni_OrvekJNI_GetLatestEvent(JNIEnv* env, jclass, jlong inst,
                                                                           jobject outEvent) {
     return RunNative(env, jboolean{JNI_FALSE}, [&] {
-        // Checked before popping, so a null target does not lose the event.
+        // Checked before popping, so a null target or a missing class does not lose the event.
         RequireNonNull(env, outEvent, "outEvent");
+        RequireEventClasses(env);
         Event event;
         if (!pv_GetLatestEvent(HandleFromJava(inst), &event)) {
             return jboolean{JNI_FALSE};
@@ -221,7 +239,8 @@ JNIEXPORT jboolean JNICALL Java_com_rozovedar_jni_OrvekJNI_GetLatestEvent(JNIEnv
 // OrvekJNI.GetEvents(J)[Lcom/rozovedar/domain/event/Event;
 JNIEXPORT jobjectArray JNICALL Java_com_rozovedar_jni_OrvekJNI_GetEvents(JNIEnv* env, jclass, jlong inst) {
     return RunNative(env, jobjectArray{nullptr}, [&] {
-        // The class is looked up before any event is popped: a missing class loses none.
+        // Classes are looked up before any event is popped: a missing class loses none.
+        RequireEventClasses(env);
         const auto cls = RequireClass(env, kEventClass);
         const jmethodID constructor = RequireMethod(env, cls.get(), "<init>", "()V");
         std::array<Event, kMaxEvents> events;

@@ -58,7 +58,9 @@ MatrixTextScrollDirection ReadDirection(JNIEnv* env, jobject direction) {
     return static_cast<MatrixTextScrollDirection>(static_cast<uint8_t>(env->GetIntField(direction, value)));
 }
 
-// The zone and group forms differ only in the pv_ function they call.
+// The zone and group forms differ only in the pv_ function they call. Strings are
+// taken first and released when the native ends, by their holders; the order
+// shows only in which exception wins when several arguments are bad at once.
 using ColorFn = void (*)(Pavonix_int*, const char*, AnimationColor);
 using AnimationFn = void (*)(Pavonix_int*, const char*, led::Animation, AnimationColor, units::millisecond_t, bool,
                              bool);

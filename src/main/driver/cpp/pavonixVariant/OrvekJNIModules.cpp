@@ -58,26 +58,25 @@ extern "C" {
 JNIEXPORT jobject JNICALL Java_com_rozovedar_jni_OrvekJNI_GetLatestData(JNIEnv* env, jclass, jlong inst,
                                                                         jstring moduleId) {
     return RunNative(env, jobject{nullptr}, [&] {
-        PavonixModuleData records;
-        bool found = false;
-        {
-            const StringChars id(env, moduleId, "moduleId");
-            found = pv_GetLatestData(HandleFromJava(inst), id.c_str(), records);
-        }
+        // Classes and methods are looked up before the records are taken, so a
+        // Java side that lacks one loses none.
         const auto listClass = RequireClass(env, "java/util/ArrayList");
         const jmethodID listConstructor = RequireMethod(env, listClass.get(), "<init>", "(I)V");
         const jmethodID add = RequireMethod(env, listClass.get(), "add", "(Ljava/lang/Object;)Z");
+        const auto entryClass = RequireClass(env, "com/rozovedar/domain/module/ModuleDataEntry");
+        const jmethodID entryConstructor = RequireMethod(env, entryClass.get(), "<init>", "()V");
+        PavonixModuleData records;
+        {
+            const StringChars id(env, moduleId, "moduleId");
+            pv_GetLatestData(HandleFromJava(inst), id.c_str(), records);
+        }
         LocalRef<jobject> list(env,
                                env->NewObject(listClass.get(), listConstructor, static_cast<jint>(records.size())));
         ThrowIfPending(env);
-        if (found && !records.empty()) {
-            const auto entryClass = RequireClass(env, "com/rozovedar/domain/module/ModuleDataEntry");
-            const jmethodID entryConstructor = RequireMethod(env, entryClass.get(), "<init>", "()V");
-            for (const auto& record : records) {
-                const auto entry = NewEntry(env, entryClass.get(), entryConstructor, record);
-                env->CallBooleanMethod(list.get(), add, entry.get());
-                ThrowIfPending(env);
-            }
+        for (const auto& record : records) {
+            const auto entry = NewEntry(env, entryClass.get(), entryConstructor, record);
+            env->CallBooleanMethod(list.get(), add, entry.get());
+            ThrowIfPending(env);
         }
         return list.release();
     });

@@ -70,7 +70,11 @@ class DeviceNativesTest {
     @Test
     void handlesAndDeployPathTakeTheirEdgeValues() {
         OrvekJNI.DeleteInstance(0);
-        OrvekJNI.DeleteInstance(OrvekJNI.CreateInstance());
+        long handle = OrvekJNI.CreateInstance();
+        OrvekJNI.DeleteInstance(handle);
+        // Freed already, or never a handle: refused rather than freed.
+        assertThrows(IllegalArgumentException.class, () -> OrvekJNI.DeleteInstance(handle));
+        assertThrows(IllegalArgumentException.class, () -> OrvekJNI.DeleteInstance(12345));
         OrvekJNI.SetDeployPath(null);
         OrvekJNI.SetDeployPath(System.getProperty("orvek.examples.dir", "examples") + "/deploy");
         assertEquals(List.of(), TestDevice.drain());

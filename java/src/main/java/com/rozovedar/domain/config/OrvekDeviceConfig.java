@@ -62,7 +62,11 @@ public final class OrvekDeviceConfig {
 
         private Builder() {}
 
-        /** A configuration holding what was added so far; later calls do not change its lists. */
+        /**
+         * A configuration holding what was added so far. Later calls on this builder do not change
+         * its lists; the channels, sequences and other elements in them are shared, so a nested
+         * builder still held after Build() edits the built configuration too.
+         */
         public OrvekDeviceConfig Build() {
             OrvekDeviceConfig copy = new OrvekDeviceConfig();
             copy.teamNumber = config.teamNumber;

@@ -23,13 +23,18 @@ configure_and_build() {  # dir, then extra cmake arguments
   cmake --build "$dir" -j "$jobs"
 }
 
-run_ctest() {  # dir
-  ctest --test-dir "$1" --output-on-failure -j "$jobs" --timeout 600
+run_ctest() {  # dir, then extra ctest arguments
+  local dir=$1; shift
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600 "$@"
 }
 
 step "plain build and tests"
 configure_and_build build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
-run_ctest build/release
+run_ctest build/release -LE java
+
+step "Java tests (JUnit 5 in a real VM with -Xcheck:jni)"
+# Verbose, so the log shows each launcher's tree and summary.
+ctest --test-dir build/release -L java --verbose --timeout 600
 
 step "AddressSanitizer + UndefinedBehaviorSanitizer"
 configure_and_build build/asan -DCMAKE_BUILD_TYPE=Debug -DORVEK_SANITIZE=address,undefined -DORVEK_BUILD_BENCH=OFF

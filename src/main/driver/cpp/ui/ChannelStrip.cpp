@@ -142,7 +142,7 @@ const RowInfo* RowHolding(const std::vector<RowInfo>& rows, int index) {
 // Index of the row that starts at channel LED `index`; -1 when none does.
 int RowStartingAt(const std::vector<RowInfo>& rows, int index) {
     const RowInfo* row = RowHolding(rows, index);
-    // Empty rows hold nothing, so a boundary there is found by its start alone.
+    // The layout makes no empty rows, so the row holding the LED is the one to test.
     return row != nullptr && row->startIndex == index ? static_cast<int>(row - rows.data()) : -1;
 }
 

@@ -119,6 +119,14 @@ LocalRef<jstring> NewJavaString(JNIEnv* env, std::string_view utf8) {
     return LocalRef<jstring>(env, string);
 }
 
+LocalRef<jbyteArray> NewJavaBytes(JNIEnv* env, const uint8_t* data, size_t size) {
+    const auto length = static_cast<jsize>(size);
+    LocalRef<jbyteArray> array(env, env->NewByteArray(length));
+    ThrowIfPending(env);
+    if (length > 0) env->SetByteArrayRegion(array.get(), 0, length, reinterpret_cast<const jbyte*>(data));
+    return array;
+}
+
 LocalRef<jclass> RequireClass(JNIEnv* env, const char* name) {
     jclass cls = env->FindClass(name);
     if (cls == nullptr) {

@@ -16,6 +16,7 @@
 #include <jni.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -124,6 +125,10 @@ private:
 // A new Java string of standard UTF-8 text (possibly malformed), through the
 // modified-UTF-8 conversion. Throws PendingJavaException when the VM fails.
 LocalRef<jstring> NewJavaString(JNIEnv* env, std::string_view utf8);
+
+// A new Java byte array holding a copy of `size` bytes (each as its 8-bit pattern).
+// Throws PendingJavaException when the VM fails.
+LocalRef<jbyteArray> NewJavaBytes(JNIEnv* env, const uint8_t* data, size_t size);
 
 // Look-ups that throw PendingJavaException (NoClassDefFoundError, NoSuchFieldError,
 // NoSuchMethodError pending) when the VM finds nothing.

@@ -122,10 +122,8 @@ void FillCustomInfo(JNIEnv* env, Target event, const Eventing::CustomInfo& custo
     env->SetByteField(info.object.get(), RequireField(env, info.cls.get(), "type", "B"),
                       static_cast<jbyte>(custom.type));
     // The producers keep length within the 16 data bytes; a larger one copies only those.
-    const jsize length = std::min<jsize>(custom.length, sizeof(custom.data));
-    const LocalRef<jbyteArray> data(env, env->NewByteArray(length));
-    ThrowIfPending(env);
-    env->SetByteArrayRegion(data.get(), 0, length, reinterpret_cast<const jbyte*>(custom.data));
+    const size_t length = std::min<size_t>(custom.length, sizeof(custom.data));
+    const LocalRef<jbyteArray> data = NewJavaBytes(env, custom.data, length);
     SetObjectField(env, info.target(), "data", "[B", data.get());
     StoreInfo(env, event, "custom", "EventCustomInfo", info);
 }

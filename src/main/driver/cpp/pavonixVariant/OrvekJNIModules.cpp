@@ -22,15 +22,10 @@ LocalRef<jobject> NewEntry(JNIEnv* env, jclass entryClass, jmethodID constructor
     const auto& [unitId, bytes] = record;
     LocalRef<jobject> entry(env, env->NewObject(entryClass, constructor));
     ThrowIfPending(env);
-    const auto length = static_cast<jsize>(bytes.size());
-    const LocalRef<jbyteArray> data(env, env->NewByteArray(length));
-    ThrowIfPending(env);
-    if (length > 0) {
-        env->SetByteArrayRegion(data.get(), 0, length, reinterpret_cast<const jbyte*>(bytes.data()));
-    }
+    const LocalRef<jbyteArray> data = NewJavaBytes(env, bytes.data(), bytes.size());
     env->SetIntField(entry.get(), RequireField(env, entryClass, "id", "I"), static_cast<jint>(unitId));
     env->SetObjectField(entry.get(), RequireField(env, entryClass, "data", "[B"), data.get());
-    env->SetIntField(entry.get(), RequireField(env, entryClass, "len", "I"), length);
+    env->SetIntField(entry.get(), RequireField(env, entryClass, "len", "I"), static_cast<jint>(bytes.size()));
     return entry;
 }
 

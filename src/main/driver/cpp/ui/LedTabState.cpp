@@ -23,10 +23,11 @@ void BuildSummaryLists(const std::vector<PavonixSimDevice::Summary>& summaries, 
     }
 }
 
-void BuildAnimationLists(const std::vector<std::string>& names, LedTabLists& lists) {
-    // The names never change while the process runs: only the first frame builds.
-    if (names == lists.animationLabels) return;
-    lists.animationLabels.clear();
+void BuildAnimationLists(PavonixSimDevice& device, LedTabLists& lists) {
+    // The names never change while the process runs ("None" is always among
+    // them): only the first frame asks the device and builds.
+    if (!lists.animationLabels.empty()) return;
+    const std::vector<std::string> names = device.GetAnimationNames();
     lists.animationComboToBuiltIn.clear();
     for (const std::string& name : names) {
         if (name == "NONE") continue;
@@ -66,7 +67,7 @@ LedTabStatics& GetLedTabStatics() {
 
 void BuildLedTabLists(PavonixSimDevice& device, const std::vector<Configuration::Channel>& channels,
                       LedTabLists& lists) {
-    BuildAnimationLists(device.GetAnimationNames(), lists);
+    BuildAnimationLists(device, lists);
     BuildSummaryLists(device.GetSequenceSummaries(), "Sequence", lists.sequenceIds, lists.sequenceLabels);
     BuildSummaryLists(device.GetBitmapSummaries(), "Bitmap", lists.bitmapIds, lists.bitmapLabels);
 

@@ -8,8 +8,13 @@ seconds=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 shopt -s nullglob
+targets=()
 for target in "$build"/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] && targets+=("$target")
+done
+((${#targets[@]})) || { echo "error: no fuzz targets were built in $build/fuzz"; exit 1; }
+
+for target in "${targets[@]}"; do
   name=$(basename "$target")
   corpus="$build/fuzz/corpus/$name"
   mkdir -p "$corpus"

@@ -48,10 +48,26 @@ void ConfigureLibraryDevice(JNIEnv* env, JavaSide& side) {
                                "(Ljava/lang/String;)Lcom/rozovedar/domain/config/OrvekDeviceConfig;"),
         env->NewStringUTF(json.c_str()));
     if (Failed(env, side, "ParseConfigJson failed")) return;
+    if (config == nullptr) {
+        side.error = "ParseConfigJson returned null";
+        return;
+    }
     env->CallStaticVoidMethod(
         jni, env->GetStaticMethodID(jni, "ApplyConfiguration", "(JLcom/rozovedar/domain/config/OrvekDeviceConfig;)V"),
         side.handle, config);
     Failed(env, side, "ApplyConfiguration failed");
+}
+
+// ApplyConfiguration swallows every failure, so the zone is tried from Java
+// before anything is timed: a rejected SetColor would time the error path.
+void CheckZoneTakesCommands(JavaSide& side) {
+    JNIEnv* env = side.env;
+    jmethodID accepts =
+        env->GetStaticMethodID(side.loop, "accepts", "(JLjava/lang/String;Lcom/rozovedar/domain/led/AnimationColor;)Z");
+    if (Failed(env, side, "JniSetColorLoop.accepts not found")) return;
+    const bool accepted = env->CallStaticBooleanMethod(side.loop, accepts, side.handle, side.zone, side.color);
+    if (Failed(env, side, "JniSetColorLoop.accepts threw")) return;
+    if (!accepted) side.error = "the benchmark configuration did not apply: SetColor was rejected";
 }
 
 JavaSide StartJavaSide() {
@@ -76,7 +92,8 @@ JavaSide StartJavaSide() {
     jclass colorClass = env->FindClass("com/rozovedar/domain/led/AnimationColor");
     side.color =
         env->NewObject(colorClass, env->GetMethodID(colorClass, "<init>", "(BBB)V"), jbyte{-1}, jbyte{0}, jbyte{0});
-    Failed(env, side, "AnimationColor not made");
+    if (Failed(env, side, "AnimationColor not made")) return side;
+    CheckZoneTakesCommands(side);
     return side;
 }
 

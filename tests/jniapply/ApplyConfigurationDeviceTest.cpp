@@ -103,13 +103,17 @@ TEST(ApplyConfigurationDevice, ModulesMapConnectionWordsAndBoxedSettings) {
                          {"on", ModuleConfigValue(true)},
                          {"text", ModuleConfigValue(std::string("v"))},
                          {"int", ModuleConfigValue(std::string("5"))}}};
+    // Module "h"'s entry set also yields an object that is no entry: passed over.
+    Module stray{"h", "t", 1, ModuleConnectionType::SPI, {}};
+    stray.customConfig = {{{"kept", ModuleConfigValue(uint64_t{7})}}};
     OrvekConfiguration expected;
     expected.sensors = {spi,
                         {"b", "color", 4464, ModuleConnectionType::I2C, {}},
                         {"c", "t", 1, ModuleConnectionType::I2C, {}},
                         {"d", "t", 1, ModuleConnectionType::UART, {}},
                         {"e", "t", 1, ModuleConnectionType::DIO, {}},
-                        {"f", "t", 1, ModuleConnectionType::AIO, {}}};
+                        {"f", "t", 1, ModuleConnectionType::AIO, {}},
+                        stray};
     EXPECT_TRUE(orvek::testing::ConfigsEqual(expected, One("modules")));
 }
 

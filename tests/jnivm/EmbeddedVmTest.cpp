@@ -37,15 +37,21 @@ protected:
     void SetUp() override {
         ASSERT_EQ(env()->PushLocalFrame(256), 0);
         Device().ResetForTesting();
-        const std::string config = R"({"channels":{"c":{"id":"c","length":60,"zones":[)"
-                                   R"({"id":"strip","type":"strip","length":60}]}}})";
+        const std::string config =
+            R"({"channels":{"c":{"id":"c","length":200,"zones":[{"id":"strip","type":"strip","length":60},)"
+            R"({"id":"strip2","type":"strip","length":60},{"id":"panel","type":"matrix","rows":8,"cols":8},)"
+            R"({"id":"panel2","type":"matrix","rows":8,"cols":8}]}},)"
+            R"("sequences":[{"id":"seq","steps":[{"animationId":"Fill","delay":10,"reversed":false}]}],)"
+            R"("bitmaps":[{"id":"logo","type":"static","path":"logo.bmp"}],)"
+            R"("groups":[{"id":"strips","zoneIds":["strip2"]},{"id":"panels","zoneIds":["panel2"]}]})";
         pv_ApplyConfigurationJson(nullptr, config.data(), config.size());
     }
 
+    // ExceptionDescribe clears what it prints, so the check comes first.
     void TearDown() override {
-        if (env()->ExceptionCheck()) env()->ExceptionDescribe();
-        EXPECT_FALSE(env()->ExceptionCheck());
-        env()->ExceptionClear();
+        const bool pending = env()->ExceptionCheck();
+        if (pending) env()->ExceptionDescribe();
+        EXPECT_FALSE(pending) << "a native left a Java exception pending";
         env()->PopLocalFrame(nullptr);
     }
 
@@ -84,6 +90,12 @@ protected:
         jclass cls = env()->FindClass("com/rozovedar/domain/led/AnimationColor");
         return env()->NewObject(cls, env()->GetMethodID(cls, "<init>", "(BBB)V"), r, g, b);
     }
+    static jobject Direction(const char* name) {
+        jclass cls = env()->FindClass("com/rozovedar/domain/led/MatrixTextScrollDirection");
+        return env()->GetStaticObjectField(
+            cls, env()->GetStaticFieldID(cls, name, "Lcom/rozovedar/domain/led/MatrixTextScrollDirection;"));
+    }
+    static jstring Str(const char* text) { return env()->NewStringUTF(text); }
     static jobject Animation(const char* name) {
         jclass cls = env()->FindClass("com/rozovedar/domain/led/Animation");
         return env()->GetStaticObjectField(cls,
@@ -112,6 +124,75 @@ TEST_F(EmbeddedVmTest, ColorBytesAndDelaysReachTheZoneUnsigned) {
     EXPECT_EQ(zone.lastColor.b, 127);
     EXPECT_EQ(zone.applied.delay, 4464);
     EXPECT_EQ(zone.applied.reversed, 1);
+}
+
+// The matrix and sequence commands as the zone holds them, one line per command kind.
+std::string Describe(const orvek::internal::pavonix::sim::ZoneState& zone) {
+    using orvek::internal::Command::LED::LEDCommandType;
+    const auto rgb = [](auto c) { return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b); };
+    switch (zone.lastCommand) {
+        case LEDCommandType::SetMatrixText: {
+            const auto& t = zone.lastMatrixText;
+            return "text '" + std::string(t.text, t.length) + "' dir " + std::to_string(static_cast<int>(t.dir)) +
+                   " delay " + std::to_string(t.delay) + " once " + std::to_string(t.oneShot) + " " + rgb(t.color);
+        }
+        case LEDCommandType::SetBitmap: {
+            const auto& b = zone.lastBitmap;
+            return "bitmap " + std::to_string(b.bitmapId) + " tint " + std::to_string(b.setColor) + " once " +
+                   std::to_string(b.oneShot) + " " + rgb(b.color);
+        }
+        case LEDCommandType::SetAnimationSequence: return "sequence " + std::to_string(zone.lastSequenceId);
+        default: return "command " + std::to_string(static_cast<int>(zone.lastCommand));
+    }
+}
+
+TEST_F(EmbeddedVmTest, MatrixAndSequenceCommandsReachTheirZonesAsGiven) {
+    using orvek::internal::IDCreator;
+    const std::string logo = std::to_string(IDCreator::createId("logo"));
+    const struct {
+        const char* zone;
+        void (*command)();
+        std::string expected;
+    } cases[] = {
+        {"panel",
+         [] {
+             Java_com_rozovedar_jni_OrvekJNI_SetText(env(), nullptr, 0, Str("panel"), Str("GO \xC3\xA9"),
+                                                     NewColor(1, 2, -3), Direction("RIGHT"), 70000, JNI_TRUE);
+         },
+         "text 'GO \xC3\xA9' dir 1 delay 4464 once 1 1,2,253"},
+        {"panel2",
+         [] {
+             Java_com_rozovedar_jni_OrvekJNI_SetGroupText(env(), nullptr, 0, Str("panels"), Str("HI"),
+                                                          NewColor(4, 5, 6), Direction("LEFT"), 60, JNI_FALSE);
+         },
+         "text 'HI' dir 0 delay 60 once 0 4,5,6"},
+        {"panel",
+         [] {
+             Java_com_rozovedar_jni_OrvekJNI_SetBitmap(env(), nullptr, 0, Str("panel"), Str("logo"), NewColor(7, 8, 9),
+                                                       JNI_TRUE, JNI_FALSE);
+         },
+         "bitmap " + logo + " tint 1 once 0 7,8,9"},
+        {"panel2",
+         [] {
+             Java_com_rozovedar_jni_OrvekJNI_SetGroupBitmap(env(), nullptr, 0, Str("panels"), Str("logo"),
+                                                            NewColor(10, 11, 12), JNI_FALSE, JNI_TRUE);
+         },
+         "bitmap " + logo + " tint 0 once 1 10,11,12"},
+        {"strip2",
+         [] {
+             Java_com_rozovedar_jni_OrvekJNI_SetGroupAnimationSequence(env(), nullptr, 0, Str("strips"), Str("seq"));
+         },
+         "sequence " + std::to_string(IDCreator::createId("seq"))},
+    };
+    Device().ClearAllEvents();
+    for (const auto& c : cases) {
+        c.command();
+        orvek::internal::pavonix::sim::ZoneState zone{};
+        ASSERT_TRUE(Device().TryGetZone(IDCreator::createId(c.zone), zone)) << c.zone;
+        EXPECT_EQ(Describe(zone), c.expected);
+    }
+    Event refusal;
+    EXPECT_FALSE(Device().TryPopLatestEvent(refusal)) << "a command was refused";
 }
 
 TEST_F(EmbeddedVmTest, DeployPathReachesTheBitmapLoaderAndNullLeavesIt) {

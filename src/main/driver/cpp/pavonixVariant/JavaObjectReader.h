@@ -106,7 +106,9 @@ void ForEachElement(JNIEnv* env, const JavaStandardMethods& methods, jobject lis
 // Calls `read(name, value)` for each entry of a java.util.Map whose key and
 // value are both non-null, in the map's own order; the name is the key's text.
 // An iterator whose next throws has not moved on, so the walk ends there rather
-// than asking it again and again.
+// than asking it again and again. A raw-typed map's entry set may yield objects
+// that are no Map.Entry; those are passed over, since asking one for its key
+// would be a call on the wrong class (fatal under -Xcheck:jni).
 template <typename Read>
 void ForEachEntry(JNIEnv* env, const JavaStandardMethods& methods, jobject map, Read&& read) {
     LocalRef<jobject> set(env, env->CallObjectMethod(map, methods.entrySet));
@@ -118,7 +120,7 @@ void ForEachEntry(JNIEnv* env, const JavaStandardMethods& methods, jobject map, 
         if (!CheckAndClear(env) || !more) return;
         LocalRef<jobject> entry(env, env->CallObjectMethod(iterator.get(), methods.next));
         if (!CheckAndClear(env)) return;
-        if (!entry) continue;
+        if (!entry || !env->IsInstanceOf(entry.get(), methods.entryCls.get())) continue;
         LocalRef<jobject> key(env, env->CallObjectMethod(entry.get(), methods.getKey));
         if (!CheckAndClear(env) || !key) continue;
         LocalRef<jobject> value(env, env->CallObjectMethod(entry.get(), methods.getValue));

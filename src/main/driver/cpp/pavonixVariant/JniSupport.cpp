@@ -80,27 +80,35 @@ void StringChars::Acquire() {
     if (m_string == nullptr) {
         return;
     }
-    m_chars = m_env->GetStringUTFChars(m_string, nullptr);
-    if (m_chars == nullptr) {
-        return;
+    const jsize units = m_env->GetStringLength(m_string);
+    if (units <= kInlineUnits) {
+        // The VM need not terminate what GetStringUTFRegion copies, and modified
+        // UTF-8 holds no zero byte, so a cleared buffer ends the text.
+        std::memset(m_inline, 0, static_cast<size_t>(units) * 3 + 1);
+        m_env->GetStringUTFRegion(m_string, 0, units, m_inline);
+        m_chars = m_inline;
+    } else {
+        m_chars = m_env->GetStringUTFChars(m_string, nullptr);
+        m_fromVm = m_chars != nullptr;
     }
-    // Only C0 80 (U+0000) and ED xx xx (a surrogate half) differ between the
-    // VM's form and the standard one; text without them is used in place. One
-    // pass finds the end and those lead bytes: this runs on every LED command.
-    bool differs = false;
-    size_t size = 0;
-    for (char byte; (byte = m_chars[size]) != '\0'; ++size) {
-        differs |= byte == '\xC0' || byte == '\xED';
+    if (m_chars != nullptr) {
+        Classify();
     }
-    m_size = size;
-    if (differs) {
+}
+
+// Only C0 80 (U+0000) and ED xx xx (a surrogate half) differ between the VM's
+// form and the standard one; text without them is used in place. The library's
+// string scans are quicker than a loop of our own: this runs on every LED command.
+void StringChars::Classify() {
+    m_size = std::strlen(m_chars);
+    if (std::memchr(m_chars, '\xC0', m_size) != nullptr || std::memchr(m_chars, '\xED', m_size) != nullptr) {
         m_text = ModifiedToStandardUtf8(std::string_view(m_chars, m_size));
         m_converted = true;
     }
 }
 
 StringChars::~StringChars() {
-    if (m_chars != nullptr) m_env->ReleaseStringUTFChars(m_string, m_chars);
+    if (m_fromVm) m_env->ReleaseStringUTFChars(m_string, m_chars);
 }
 
 LocalRef<jstring> NewJavaString(JNIEnv* env, std::string_view utf8) {

@@ -93,8 +93,11 @@ private:
 };
 
 // The characters of a Java string as standard UTF-8, held from construction to
-// destruction (GetStringUTFChars / ReleaseStringUTFChars). A null jstring, or a
-// VM that gives no characters (OutOfMemoryError then pending), holds none.
+// destruction. A short string (every zone, group and entity id) is copied into
+// the holder itself (GetStringUTFRegion), so an LED command asks the VM for no
+// allocation; a longer one is the VM's copy (GetStringUTFChars /
+// ReleaseStringUTFChars). A null jstring, or a VM that gives no characters
+// (OutOfMemoryError then pending), holds none.
 class StringChars {
 public:
     StringChars(JNIEnv* env, jstring string);
@@ -112,14 +115,20 @@ public:
     std::string_view view() const { return m_converted ? std::string_view(m_text) : std::string_view(m_chars, m_size); }
 
 private:
+    // UTF-16 units copied into m_inline; each becomes at most 3 bytes of modified UTF-8.
+    static constexpr jsize kInlineUnits = 64;
+
     void Acquire();
+    void Classify();
 
     JNIEnv* m_env;
     jstring m_string;
-    const char* m_chars = nullptr;  // the VM's modified UTF-8
+    const char* m_chars = nullptr;  // modified UTF-8: m_inline, or the VM's copy
     size_t m_size = 0;              // bytes at m_chars
+    bool m_fromVm = false;          // m_chars is the VM's copy, to be released
     bool m_converted = false;       // m_text holds the standard form (the VM's differed)
     std::string m_text;
+    char m_inline[3 * kInlineUnits + 1];
 };
 
 // A new Java string of standard UTF-8 text (possibly malformed), through the

@@ -1,12 +1,15 @@
 // Device events as com/rozovedar/domain/event/Event objects: CreateEventFromEvent
 // and the natives GetLatestEvent and GetEvents.
 //
-// Every local reference made here is held by a LocalRef and deleted as soon as
-// it has been stored, so converting 100 events stays within the few references
-// a native may count on.
+// Every Java member a conversion may use is looked up (EventMembers) before an
+// event is popped, so a Java side that lacks one loses nothing. Every local
+// reference made here is held by a LocalRef and deleted as soon as it has been
+// stored, so converting 100 events stays within the few references a native may
+// count on.
 
 #include "pavonixVariant/OrvekJNI.h"
 
+#include "EventMembers.h"
 #include "JniSupport.h"
 #include "JniValues.h"
 
@@ -18,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace orvek::internal::jni {
@@ -28,72 +32,20 @@ using Eventing::Event;
 using Eventing::EventType;
 
 constexpr const char* kEventClass = "com/rozovedar/domain/event/Event";
-constexpr const char* kEnumHelpersClass = "com/rozovedar/domain/event/EnumHelpers";
 constexpr int kMaxEvents = 100;  // one batch of GetEvents, the device queue's limit
 
-// Every class an event may need, looked up before anything is popped, so a
-// Java side that lacks one loses no event: its NoClassDefFoundError stays pending.
-void RequireEventClasses(JNIEnv* env) {
-    static constexpr const char* kNeeded[] = {kEventClass,
-                                              kEnumHelpersClass,
-                                              "com/rozovedar/domain/event/EventDisabledInfo",
-                                              "com/rozovedar/domain/event/EventConnectedInfo",
-                                              "com/rozovedar/domain/event/EventDisconnectedInfo",
-                                              "com/rozovedar/domain/event/EventError",
-                                              "com/rozovedar/domain/event/EventFatalError",
-                                              "com/rozovedar/domain/event/EventRegisteredEntityInfo",
-                                              "com/rozovedar/domain/event/EventCustomInfo",
-                                              "com/rozovedar/domain/event/EventPinInterruptInfo",
-                                              "com/rozovedar/domain/event/EventHeartBeatInfo"};
-    for (const char* name : kNeeded) RequireClass(env, name);
-}
-
-// The class and object an info member is being filled on.
-struct Target {
-    jobject object;
-    jclass cls;
-};
-
-void SetObjectField(JNIEnv* env, Target target, const char* name, const char* signature, jobject value) {
-    env->SetObjectField(target.object, RequireField(env, target.cls, name, signature), value);
-}
-
-// Stores EnumHelpers.<helper>(value) in the field; `enumName` is the class's short name.
-void SetEnumField(JNIEnv* env, Target target, const char* field, const char* enumName, jlong value) {
-    const std::string signature = std::string("Lcom/rozovedar/domain/event/") + enumName + ";";
-    const std::string helperName = std::string("get") + enumName;
-    const std::string helperSignature = "(J)" + signature;
-    const auto helpers = RequireClass(env, kEnumHelpersClass);
-    const jmethodID helper = RequireStaticMethod(env, helpers.get(), helperName.c_str(), helperSignature.c_str());
-    const LocalRef<jobject> constant(env, env->CallStaticObjectMethod(helpers.get(), helper, value));
+// Stores EnumHelpers.<helper>(value) in the field.
+void SetEnumField(JNIEnv* env, const EventMembers& members, jobject target, jfieldID field, EnumHelper helper,
+                  jlong value) {
+    const LocalRef<jobject> constant(env,
+                                     env->CallStaticObjectMethod(members.helpers.get(), members.helper(helper), value));
     ThrowIfPending(env);
-    SetObjectField(env, target, field, signature.c_str(), constant.get());
+    env->SetObjectField(target, field, constant.get());
 }
 
-void SetStringField(JNIEnv* env, Target target, const char* field, std::string_view utf8) {
+void SetStringField(JNIEnv* env, jobject target, jfieldID field, std::string_view utf8) {
     const auto text = NewJavaString(env, utf8);
-    SetObjectField(env, target, field, "Ljava/lang/String;", text.get());
-}
-
-// A new object of one of the event info classes, made with its no-argument constructor.
-struct Info {
-    LocalRef<jclass> cls;
-    LocalRef<jobject> object;
-    Target target() const { return {object.get(), cls.get()}; }
-};
-
-Info NewInfo(JNIEnv* env, const char* simpleName) {
-    const std::string name = std::string("com/rozovedar/domain/event/") + simpleName;
-    Info info{RequireClass(env, name.c_str()), {}};
-    const jmethodID constructor = RequireMethod(env, info.cls.get(), "<init>", "()V");
-    info.object = LocalRef<jobject>(env, env->NewObject(info.cls.get(), constructor));
-    ThrowIfPending(env);
-    return info;
-}
-
-void StoreInfo(JNIEnv* env, Target event, const char* field, const char* simpleName, const Info& info) {
-    const std::string signature = std::string("Lcom/rozovedar/domain/event/") + simpleName + ";";
-    SetObjectField(env, event, field, signature.c_str(), info.object.get());
+    env->SetObjectField(target, field, text.get());
 }
 
 // The message of an error payload: up to its NUL, and never past its 16 bytes
@@ -102,101 +54,100 @@ std::string_view MessageOf(const char (&message)[Eventing::kEventMessageSize]) {
     return std::string_view(message, strnlen(message, sizeof(message)));
 }
 
-void FillCodeInfo(JNIEnv* env, Target event, const char* field, const char* simpleName, const char* codeField,
-                  const char* enumName, uint8_t code) {
-    const Info info = NewInfo(env, simpleName);
-    SetEnumField(env, info.target(), codeField, enumName, code);
-    StoreInfo(env, event, field, simpleName, info);
+// The info class an event of this type fills; none for the kinds without a payload.
+std::optional<EventInfo> InfoOf(EventType type) {
+    switch (type) {
+        case EventType::Disabled: return EventInfo::Disabled;
+        case EventType::Connected: return EventInfo::Connected;
+        case EventType::Disconnected: return EventInfo::Disconnected;
+        case EventType::Error: return EventInfo::Error;
+        case EventType::FatalError: return EventInfo::FatalError;
+        case EventType::RegisteredEntity: return EventInfo::RegisteredEntity;
+        case EventType::Custom: return EventInfo::Custom;
+        case EventType::PinInterrupt: return EventInfo::PinInterrupt;
+        case EventType::HeartBeat: return EventInfo::HeartBeat;
+        default: return std::nullopt;
+    }
 }
 
-void FillErrorInfo(JNIEnv* env, Target event, const char* field, const char* simpleName, const char* enumName,
-                   uint8_t code, std::string_view message) {
-    const Info info = NewInfo(env, simpleName);
-    SetEnumField(env, info.target(), "type", enumName, code);
-    SetStringField(env, info.target(), "message", message);
-    StoreInfo(env, event, field, simpleName, info);
-}
-
-void FillCustomInfo(JNIEnv* env, Target event, const Eventing::CustomInfo& custom) {
-    const Info info = NewInfo(env, "EventCustomInfo");
-    env->SetByteField(info.object.get(), RequireField(env, info.cls.get(), "type", "B"),
-                      static_cast<jbyte>(custom.type));
-    // The producers keep length within the 16 data bytes; a larger one copies only those.
-    const size_t length = std::min<size_t>(custom.length, sizeof(custom.data));
-    const LocalRef<jbyteArray> data = NewJavaBytes(env, custom.data, length);
-    SetObjectField(env, info.target(), "data", "[B", data.get());
-    StoreInfo(env, event, "custom", "EventCustomInfo", info);
-}
-
-void FillHeartBeatInfo(JNIEnv* env, Target event, const Eventing::HeartBeatInfo& heartBeat) {
-    const Info info = NewInfo(env, "EventHeartBeatInfo");
-    StoreInfo(env, event, "heartBeat", "EventHeartBeatInfo", info);
-    SetEnumField(env, info.target(), "status", "Status", static_cast<int8_t>(heartBeat.status));
-    const auto setFlag = [&](const char* name, uint8_t value) {
-        env->SetByteField(info.object.get(), RequireField(env, info.cls.get(), name, "B"), static_cast<jbyte>(value));
-    };
-    setFlag("enabled", heartBeat.enabled);
-    setFlag("connectedUSB", heartBeat.connectedUSB);
-    setFlag("canOK", heartBeat.canOK);
-}
-
-void FillTypeMember(JNIEnv* env, Target event, const Eventing::EventHeader& header) {
+// Fills a new info object from the payload; `fields` are in EventMembers.cpp's order.
+void FillInfo(JNIEnv* env, const EventMembers& members, const InfoMembers& info, jobject object,
+              const Eventing::EventHeader& header) {
     const Eventing::EventData& data = header.data;
+    const auto& fields = info.fields;
     switch (header.type) {
         case EventType::Disabled:
-            FillCodeInfo(env, event, "disabled", "EventDisabledInfo", "cause", "EventDisabledCause",
+            SetEnumField(env, members, object, fields[0], EnumHelper::DisabledCause,
                          static_cast<uint8_t>(data.disabled.cause));
             break;
         case EventType::Connected:
-            FillCodeInfo(env, event, "connected", "EventConnectedInfo", "type", "EventConnectionType",
+            SetEnumField(env, members, object, fields[0], EnumHelper::ConnectionType,
                          static_cast<uint8_t>(data.connected.type));
             break;
         case EventType::Disconnected:
-            FillCodeInfo(env, event, "disconnected", "EventDisconnectedInfo", "type", "EventConnectionType",
+            SetEnumField(env, members, object, fields[0], EnumHelper::ConnectionType,
                          static_cast<uint8_t>(data.disconnected.type));
             break;
         case EventType::Error:
-            FillErrorInfo(env, event, "error", "EventError", "EventErrorType", static_cast<uint8_t>(data.error.type),
-                          MessageOf(data.error.message));
+            SetEnumField(env, members, object, fields[0], EnumHelper::ErrorType, static_cast<uint8_t>(data.error.type));
+            SetStringField(env, object, fields[1], MessageOf(data.error.message));
             break;
         case EventType::FatalError:
-            FillErrorInfo(env, event, "fatalError", "EventFatalError", "EventFatalErrorType",
-                          static_cast<uint8_t>(data.fatalError.type), MessageOf(data.fatalError.message));
+            SetEnumField(env, members, object, fields[0], EnumHelper::FatalErrorType,
+                         static_cast<uint8_t>(data.fatalError.type));
+            SetStringField(env, object, fields[1], MessageOf(data.fatalError.message));
             break;
         case EventType::RegisteredEntity: {
-            const Info info = NewInfo(env, "EventRegisteredEntityInfo");
             const uint16_t id = data.registeredEntity.id;  // packed member: read it out first
-            env->SetIntField(info.object.get(), RequireField(env, info.cls.get(), "id", "I"), static_cast<jint>(id));
-            StoreInfo(env, event, "registeredEntity", "EventRegisteredEntityInfo", info);
+            env->SetIntField(object, fields[0], static_cast<jint>(id));
             break;
         }
-        case EventType::Custom: FillCustomInfo(env, event, data.custom); break;
-        case EventType::PinInterrupt: {
-            const Info info = NewInfo(env, "EventPinInterruptInfo");
-            env->SetByteField(info.object.get(), RequireField(env, info.cls.get(), "pin", "B"),
-                              static_cast<jbyte>(data.pinInterrupt.pin));
-            StoreInfo(env, event, "pinInterrupt", "EventPinInterruptInfo", info);
+        case EventType::Custom: {
+            env->SetByteField(object, fields[0], static_cast<jbyte>(data.custom.type));
+            // The producers keep length within the 16 data bytes; a larger one copies only those.
+            const size_t length = std::min<size_t>(data.custom.length, sizeof(data.custom.data));
+            const LocalRef<jbyteArray> bytes = NewJavaBytes(env, data.custom.data, length);
+            env->SetObjectField(object, fields[1], bytes.get());
             break;
         }
-        case EventType::HeartBeat: FillHeartBeatInfo(env, event, data.heartBeat); break;
-        default: break;  // the other kinds carry nothing beyond their type
+        case EventType::PinInterrupt:
+            env->SetByteField(object, fields[0], static_cast<jbyte>(data.pinInterrupt.pin));
+            break;
+        case EventType::HeartBeat:
+            SetEnumField(env, members, object, fields[0], EnumHelper::Status,
+                         static_cast<int8_t>(data.heartBeat.status));
+            env->SetByteField(object, fields[1], static_cast<jbyte>(data.heartBeat.enabled));
+            env->SetByteField(object, fields[2], static_cast<jbyte>(data.heartBeat.connectedUSB));
+            env->SetByteField(object, fields[3], static_cast<jbyte>(data.heartBeat.canOK));
+            break;
+        default: break;
     }
 }
 
-// "extraMessage" is filled only when the class has it; a class without it is
-// described, cleared and passed over.
-void FillExtraMessage(JNIEnv* env, Target event, const Event& evt) {
-    const jfieldID field = env->GetFieldID(event.cls, "extraMessage", "Ljava/lang/String;");
-    if (field == nullptr) {
-        CheckAndClear(env);
-        return;
+// The one info member of the event's type, new; members of other types stay as they were.
+void FillTypeMember(JNIEnv* env, const EventMembers& members, jobject event, const Eventing::EventHeader& header) {
+    const std::optional<EventInfo> kind = InfoOf(header.type);
+    if (!kind) {
+        return;  // the other kinds carry nothing beyond their type
     }
-    if (evt.getExtraMessage() == nullptr || evt.getExtraMessageLength() == 0) {
-        return;
+    const InfoMembers& info = members.info(*kind);
+    const LocalRef<jobject> object(env, env->NewObject(info.cls.get(), info.constructor));
+    ThrowIfPending(env);
+    // A heartbeat's info is in place before it is filled; the others are stored once filled.
+    if (*kind == EventInfo::HeartBeat) env->SetObjectField(event, info.slot, object.get());
+    FillInfo(env, members, info, object.get(), header);
+    if (*kind != EventInfo::HeartBeat) env->SetObjectField(event, info.slot, object.get());
+}
+
+// Fills an existing Java event with members already looked up on its class.
+void FillEvent(JNIEnv* env, const EventMembers& members, const Event& evt, jobject event) {
+    SetEnumField(env, members, event, members.type, EnumHelper::EventType,
+                 static_cast<jlong>(static_cast<uint32_t>(evt.header.type)));
+    if (members.extraMessage != nullptr && evt.getExtraMessage() != nullptr && evt.getExtraMessageLength() > 0) {
+        const std::string_view bytes(reinterpret_cast<const char*>(evt.getExtraMessage()), evt.getExtraMessageLength());
+        SetStringField(env, event, members.extraMessage, bytes);
     }
-    const std::string_view bytes(reinterpret_cast<const char*>(evt.getExtraMessage()), evt.getExtraMessageLength());
-    const auto text = NewJavaString(env, bytes);
-    env->SetObjectField(event.object, field, text.get());
+    FillTypeMember(env, members, event, evt.header);
 }
 
 }  // namespace
@@ -206,10 +157,7 @@ void FillExtraMessage(JNIEnv* env, Target event, const Event& evt) {
 // Throws PendingJavaException when a Java call fails.
 void CreateEventFromEvent(const Event& evt, JNIEnv* env, jobject outEvt) {
     const auto cls = RequireObjectClass(env, outEvt);
-    const Target event{outEvt, cls.get()};
-    SetEnumField(env, event, "type", "EventType", static_cast<jlong>(static_cast<uint32_t>(evt.header.type)));
-    FillExtraMessage(env, event, evt);
-    FillTypeMember(env, event, evt.header);
+    FillEvent(env, LookUpEventMembers(env, cls.get()), evt, outEvt);
 }
 
 }  // namespace orvek::internal::jni
@@ -222,14 +170,14 @@ extern "C" {
 JNIEXPORT jboolean JNICALL Java_com_rozovedar_jni_OrvekJNI_GetLatestEvent(JNIEnv* env, jclass, jlong inst,
                                                                           jobject outEvent) {
     return RunNative(env, jboolean{JNI_FALSE}, [&] {
-        // Checked before popping, so a null target or a missing class does not lose the event.
         RequireNonNull(env, outEvent, "outEvent");
-        RequireEventClasses(env);
+        const auto cls = RequireObjectClass(env, outEvent);
+        const EventMembers members = LookUpEventMembers(env, cls.get());
         Event event;
         if (!pv_GetLatestEvent(HandleFromJava(inst), &event)) {
             return jboolean{JNI_FALSE};
         }
-        CreateEventFromEvent(event, env, outEvent);
+        FillEvent(env, members, event, outEvent);
         return jboolean{JNI_TRUE};
     });
 }
@@ -237,10 +185,9 @@ JNIEXPORT jboolean JNICALL Java_com_rozovedar_jni_OrvekJNI_GetLatestEvent(JNIEnv
 // OrvekJNI.GetEvents(J)[Lcom/rozovedar/domain/event/Event;
 JNIEXPORT jobjectArray JNICALL Java_com_rozovedar_jni_OrvekJNI_GetEvents(JNIEnv* env, jclass, jlong inst) {
     return RunNative(env, jobjectArray{nullptr}, [&] {
-        // Classes are looked up before any event is popped: a missing class loses none.
-        RequireEventClasses(env);
         const auto cls = RequireClass(env, kEventClass);
         const jmethodID constructor = RequireMethod(env, cls.get(), "<init>", "()V");
+        const EventMembers members = LookUpEventMembers(env, cls.get());
         std::array<Event, kMaxEvents> events;
         const int count = pv_GetEvents(HandleFromJava(inst), events.data(), kMaxEvents);
         LocalRef<jobjectArray> array(env, env->NewObjectArray(count, cls.get(), nullptr));
@@ -248,7 +195,7 @@ JNIEXPORT jobjectArray JNICALL Java_com_rozovedar_jni_OrvekJNI_GetEvents(JNIEnv*
         for (int i = 0; i < count; ++i) {
             const LocalRef<jobject> element(env, env->NewObject(cls.get(), constructor));
             ThrowIfPending(env);
-            CreateEventFromEvent(events[i], env, element.get());
+            FillEvent(env, members, events[i], element.get());
             env->SetObjectArrayElement(array.get(), i, element.get());
         }
         return array.release();

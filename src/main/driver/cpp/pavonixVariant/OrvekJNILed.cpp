@@ -24,10 +24,12 @@ using Command::LED::MatrixTextScrollDirection;
 // com/rozovedar/domain/led/AnimationColor: each byte field read as its unsigned pattern.
 AnimationColor ReadColor(JNIEnv* env, jobject color) {
     RequireNonNull(env, color, "color");
-    const auto cls = RequireObjectClass(env, color);
-    const jfieldID r = RequireField(env, cls.get(), "r", "B");
-    const jfieldID g = RequireField(env, cls.get(), "g", "B");
-    const jfieldID b = RequireField(env, cls.get(), "b", "B");
+    // Left to the VM, which frees it when the native returns: a DeleteLocalRef
+    // here would be one more trip into the VM on every command.
+    const jclass cls = RequireObjectClass(env, color).release();
+    const jfieldID r = RequireField(env, cls, "r", "B");
+    const jfieldID g = RequireField(env, cls, "g", "B");
+    const jfieldID b = RequireField(env, cls, "b", "B");
     return AnimationColor{static_cast<uint8_t>(env->GetByteField(color, r)),
                           static_cast<uint8_t>(env->GetByteField(color, g)),
                           static_cast<uint8_t>(env->GetByteField(color, b))};

@@ -16,16 +16,32 @@ namespace orvek::internal::jni {
 
 namespace {
 
-// A new com/rozovedar/domain/module/ModuleDataEntry holding one record.
-LocalRef<jobject> NewEntry(JNIEnv* env, jclass entryClass, jmethodID constructor,
-                           const PavonixModuleData::value_type& record) {
+// com/rozovedar/domain/module/ModuleDataEntry: its class, constructor and fields.
+struct EntryMembers {
+    LocalRef<jclass> cls;
+    jmethodID constructor;
+    jfieldID id, data, len;
+};
+
+EntryMembers LookUpEntryMembers(JNIEnv* env) {
+    EntryMembers members{RequireClass(env, "com/rozovedar/domain/module/ModuleDataEntry"), nullptr, nullptr, nullptr,
+                         nullptr};
+    members.constructor = RequireMethod(env, members.cls.get(), "<init>", "()V");
+    members.id = RequireField(env, members.cls.get(), "id", "I");
+    members.data = RequireField(env, members.cls.get(), "data", "[B");
+    members.len = RequireField(env, members.cls.get(), "len", "I");
+    return members;
+}
+
+// A new ModuleDataEntry holding one record.
+LocalRef<jobject> NewEntry(JNIEnv* env, const EntryMembers& members, const PavonixModuleData::value_type& record) {
     const auto& [unitId, bytes] = record;
-    LocalRef<jobject> entry(env, env->NewObject(entryClass, constructor));
+    LocalRef<jobject> entry(env, env->NewObject(members.cls.get(), members.constructor));
     ThrowIfPending(env);
     const LocalRef<jbyteArray> data = NewJavaBytes(env, bytes.data(), bytes.size());
-    env->SetIntField(entry.get(), RequireField(env, entryClass, "id", "I"), static_cast<jint>(unitId));
-    env->SetObjectField(entry.get(), RequireField(env, entryClass, "data", "[B"), data.get());
-    env->SetIntField(entry.get(), RequireField(env, entryClass, "len", "I"), static_cast<jint>(bytes.size()));
+    env->SetIntField(entry.get(), members.id, static_cast<jint>(unitId));
+    env->SetObjectField(entry.get(), members.data, data.get());
+    env->SetIntField(entry.get(), members.len, static_cast<jint>(bytes.size()));
     return entry;
 }
 
@@ -53,13 +69,12 @@ extern "C" {
 JNIEXPORT jobject JNICALL Java_com_rozovedar_jni_OrvekJNI_GetLatestData(JNIEnv* env, jclass, jlong inst,
                                                                         jstring moduleId) {
     return RunNative(env, jobject{nullptr}, [&] {
-        // Classes and methods are looked up before the records are taken, so a
-        // Java side that lacks one loses none.
+        // Every class, method and field is looked up before the records are
+        // taken, so a Java side that lacks one loses none.
         const auto listClass = RequireClass(env, "java/util/ArrayList");
         const jmethodID listConstructor = RequireMethod(env, listClass.get(), "<init>", "(I)V");
         const jmethodID add = RequireMethod(env, listClass.get(), "add", "(Ljava/lang/Object;)Z");
-        const auto entryClass = RequireClass(env, "com/rozovedar/domain/module/ModuleDataEntry");
-        const jmethodID entryConstructor = RequireMethod(env, entryClass.get(), "<init>", "()V");
+        const EntryMembers entryMembers = LookUpEntryMembers(env);
         PavonixModuleData records;
         {
             const StringChars id(env, moduleId, "moduleId");
@@ -69,7 +84,7 @@ JNIEXPORT jobject JNICALL Java_com_rozovedar_jni_OrvekJNI_GetLatestData(JNIEnv* 
                                env->NewObject(listClass.get(), listConstructor, static_cast<jint>(records.size())));
         ThrowIfPending(env);
         for (const auto& record : records) {
-            const auto entry = NewEntry(env, entryClass.get(), entryConstructor, record);
+            const auto entry = NewEntry(env, entryMembers, record);
             env->CallBooleanMethod(list.get(), add, entry.get());
             ThrowIfPending(env);
         }

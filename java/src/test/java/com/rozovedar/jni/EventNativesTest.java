@@ -38,13 +38,16 @@ class EventNativesTest {
 
     @Test
     void latestEventTakesTheNewestAndGetEventsTheRestOldestFirst() {
-        for (String zone : List.of("first", "second", "third")) OrvekJNI.SetColor(HANDLE, zone, BLUE);
+        // Four errors that name different entities, so their order shows.
+        OrvekJNI.SetColor(HANDLE, "no-zone", BLUE);
+        OrvekJNI.SetGroupColor(HANDLE, "no-group", BLUE);
+        OrvekJNI.SetAnimationSequence(HANDLE, "bumper", "no-sequence");
+        OrvekJNI.SetBitmap(HANDLE, "status-panel", "no-bitmap", BLUE, false, false);
         Event newest = new Event();
         assertTrue(OrvekJNI.GetLatestEvent(HANDLE, newest));
-        assertTrue(newest.extraMessage.startsWith("Zone #"), newest.extraMessage);
+        assertEquals("Bitmap", newest.error.message);
         Event[] rest = OrvekJNI.GetEvents(HANDLE);
-        assertEquals(2, rest.length);
-        assertEquals(List.of(EventType.Error, EventType.Error), Arrays.stream(rest).map(e -> e.type).toList());
+        assertEquals(List.of("Zone", "Group", "AnimSequence"), Arrays.stream(rest).map(e -> e.error.message).toList());
         assertEquals(0, OrvekJNI.GetEvents(HANDLE).length);
     }
 

@@ -52,6 +52,11 @@ class LedNativesTest {
                         HANDLE, "panels", "\u00e9\u20ac", RED, MatrixTextScrollDirection.RIGHT, -1, true)));
     }
 
+    /**
+     * Every id reached the device, or it would have raised an EntityNotFound error. What each command
+     * leaves on its zone (text, direction, delay, flags, tint) is checked in tests/jnivm, which can
+     * read the zone state of the device the natives drive.
+     */
     @ParameterizedTest(name = "{0}")
     @MethodSource("commandsOnRobotTargets")
     void commandsOnConfiguredTargetsAreAccepted(String name, Executable command) throws Throwable {

@@ -1,8 +1,11 @@
 package com.rozovedar.domain.config;
 
+import java.util.AbstractMap;
 import java.util.HashMap;
+import java.util.LinkedHashSet;
 import java.util.List;
 import java.util.Map;
+import java.util.Set;
 
 /** Configurations for the native test that checks what the device applies from each field. */
 final class ApplyCases {
@@ -43,6 +46,17 @@ final class ApplyCases {
         return config;
     }
 
+    /** A raw-typed map whose entry set also yields an object that is no Map.Entry. */
+    @SuppressWarnings({"rawtypes", "unchecked"})
+    private static Map<String, Object> strayEntries() {
+        return new AbstractMap() {
+            @Override
+            public Set entrySet() {
+                return new LinkedHashSet(List.of("not an entry", Map.entry("kept", 7L)));
+            }
+        };
+    }
+
     static OrvekDeviceConfig modules() {
         ModuleConfig spi = new ModuleConfig("a", "color", -4, "SPI");
         Map<String, Object> settings = new HashMap<>();
@@ -56,10 +70,12 @@ final class ApplyCases {
         spi.config = settings;
         ModuleConfig empty = new ModuleConfig("b", "color", 70000, "spi");
         empty.config = null;
+        ModuleConfig stray = new ModuleConfig("h", "t", 1, "SPI");
+        stray.config = strayEntries();
         OrvekDeviceConfig config = new OrvekDeviceConfig();
         config.modules = List.of(spi, empty, new ModuleConfig("c", "t", 1, null), new ModuleConfig("d", "t", 1, "UART"),
             new ModuleConfig("e", "t", 1, "DIO"), new ModuleConfig("f", "t", 1, "AIO"), new ModuleConfig("", "t", 1, "SPI"),
-            new ModuleConfig("g", "", 1, "SPI"));
+            new ModuleConfig("g", "", 1, "SPI"), stray);
         return config;
     }
 

@@ -189,6 +189,8 @@ TEST(DeviceTabTest, ControlsReachTheDevice) {
         EXPECT_EQ(entry.event.header.data.heartBeat.status, Status::Fatal);
     }
     EXPECT_EQ(device->PeekRecentEvents(100).size(), 2u);
+    PickComboItem(TabItemId(kTab, "Status##Status"), "Fatal", 4, kTab);  // the shown status again: no event
+    EXPECT_EQ(device->PeekRecentEvents(100).size(), 2u);
 
     // The connection control and the event form each have a "Conn Type" of their own.
     const ImGuiID form = TabItemId(kTab, "EventForm");

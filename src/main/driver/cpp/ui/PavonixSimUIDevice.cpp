@@ -128,7 +128,7 @@ void DrawEventPusher() {
     evtTypeIdx = std::clamp(evtTypeIdx, 0, rows - 1);
     // Its own id scope keeps the form's "Conn Type" apart from the connection control's.
     ImGui::PushID("EventForm");
-    ImGui::Combo("Event Type", &evtTypeIdx, EventItemsGetter, nullptr, rows, -1);
+    ui::Combo("Event Type", &evtTypeIdx, EventItemsGetter, nullptr, rows);
     evtTypeIdx = std::clamp(evtTypeIdx, 0, rows - 1);
     const ui::EventEntry& entry = entries[static_cast<size_t>(evtTypeIdx)];
     ui::EventUiState& state = ui::GetEventUiState();

@@ -71,11 +71,11 @@ TEST(ZoneFormsTest, PickingTheShownAnimationAgainChangesNothing) {
     const ui::ZoneControlState& form = FormOf("ch0:pick-strip");
     PickAnimation("None", 0);  // whatever an earlier preset staged
     PickAnimation("Blink", 2);
-    EXPECT_EQ(form.animation.delay, 1000);
+    EXPECT_EQ(int(form.animation.delay), 1000);  // by value: the field is packed
     TypeInto("Delay (ms)##zone", "40");
     FormOf("ch0:pick-strip").animation.color = {1, 2, 3};
     PickAnimation("Blink", 2);
-    EXPECT_EQ(form.animation.delay, 40);
+    EXPECT_EQ(int(form.animation.delay), 40);
     EXPECT_EQ(form.animation.color.r + form.animation.color.g + form.animation.color.b, 6);
 
     PickAnimation("None", 0);

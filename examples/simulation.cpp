@@ -5,7 +5,10 @@
 //
 // It connects (which hooks the panel into the GUI), applies the configuration,
 // starts looks on every zone, and every few seconds changes them and prints the
-// events the device sent back.
+// events the device sent back. A run of a given number of frames is a recording:
+// each frame counts 1/60 s whatever it took, and the looks change so that the
+// last frame comes a quarter second after a change, when every matrix is lit
+// (the text has scrolled in on one, a bitmap shows on the other).
 
 #include "pavonixVariant/c_Pavonix.h"
 #include "ui/BitmapLoader.h"
@@ -74,15 +77,45 @@ std::string ReadFile(const std::string& path) {
 // scrolls text and the others show the bitmaps.
 class RobotProgram {
 public:
-    RobotProgram(Pavonix_int* handle, OrvekConfiguration config) : m_handle(handle), m_config(std::move(config)) {}
+    // `lastFrame`: the frame a recording ends on, or -1 for a run without end.
+    RobotProgram(Pavonix_int* handle, OrvekConfiguration config, int lastFrame)
+        : m_handle(handle),
+          m_config(std::move(config)),
+          m_phase(PhaseFor(lastFrame)),
+          m_step(FirstStepFor(lastFrame, m_phase)) {}
 
     void Periodic() {
-        if (m_frame++ % kStepFrames == 0) Step(m_step++);
+        if (m_frame == 0 || (m_frame + m_phase) % kStepFrames == 0) Step(m_step++);
+        ++m_frame;
         PrintEvents();
     }
 
 private:
     static constexpr int kStepFrames = 180;
+    // The matrices' looks repeat every 24 steps: 3 texts, 2 directions and 2
+    // bitmaps in turn, the matrices trading places every 4.
+    static constexpr int kLookCycle = 24;
+    // A recording ends on this step: the first matrix scrolls "ORVEK 4321", the
+    // second shows the logo (the spinner's frames are too dim to tell from dark).
+    static constexpr int kLastStep = 3;
+    // How long the looks of a recording's last frame have run: a quarter second,
+    // four 60 ms scroll steps, puts every text of the example at least one
+    // character into its matrix and none of it out yet (the shortest, "GO!",
+    // passes through in 480 ms and then starts again from a dark matrix).
+    static constexpr int kLastFrameAge = 15;
+
+    // The offset of the step changes that puts `lastFrame` kLastFrameAge frames after one.
+    static int PhaseFor(int lastFrame) {
+        if (lastFrame < 0) return 0;
+        return ((kLastFrameAge - lastFrame) % kStepFrames + kStepFrames) % kStepFrames;
+    }
+
+    // The step to start on, so that the step changes up to `lastFrame` end on kLastStep.
+    static int FirstStepFor(int lastFrame, int phase) {
+        if (lastFrame < 0) return 0;
+        const int changesAfterStart = (lastFrame + phase) / kStepFrames;
+        return ((kLastStep - changesAfterStart) % kLookCycle + kLookCycle) % kLookCycle;
+    }
 
     template <class T>
     static const std::vector<T>& Listed(const std::optional<std::vector<T>>& list) {
@@ -164,15 +197,18 @@ private:
 
     Pavonix_int* m_handle;
     OrvekConfiguration m_config;
+    int m_phase;
+    int m_step;
     int m_frame = 0;
-    int m_step = 0;
     std::string m_details;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Options options = ParseArguments(argc, argv);
+    Options options = ParseArguments(argc, argv);
+    const bool recording = options.host.maxFrames > 0;
+    if (recording) options.host.fixedFrameSeconds = 1.0f / 60.0f;
     const std::string configText = ReadFile(options.configPath);
     auto config = orvek::config::ParseConfig(configText);
     if (!config) {
@@ -186,6 +222,6 @@ int main(int argc, char** argv) {
     pv_Connect(handle.get(), orvek::connection::USBPort::kUSB1);
     pv_ApplyConfigurationJson(handle.get(), configText.data(), configText.size());
 
-    RobotProgram robot(handle.get(), *config);
+    RobotProgram robot(handle.get(), *config, recording ? options.host.maxFrames - 1 : -1);
     return halsimgui::RunHost(options.host, [&] { robot.Periodic(); });
 }

@@ -111,18 +111,39 @@ TEST(DeviceTabTest, RowsNameTypeAndDetails) {
     }
 }
 
+// A new event shifts every row up by one; a press that began on a row's Clear
+// removes that row's event, not the one that slid under the mouse.
 TEST(DeviceTabTest, ClearRemovesThatEventFromQueueAndHistory) {
     PavonixSimDevice* device = FreshDevice(false);
-    for (EventType type : {EventType::Enabled, EventType::Custom, EventType::OTA, EventType::Module}) {
-        device->PushEvent(Make(type));
-    }
-    PanelFrameDriver::Get().Frame(kTab);
-    panel_test::Press(panel_test::ScopedId(TabItemId(kTab, "RecentEventsTable"), "Clear##event2"), kTab);
-    std::vector<EventType> history, queue;
-    for (const auto& entry : device->PeekRecentEvents(100)) history.push_back(entry.event.header.type);
-    Event popped[8];
-    for (int i = 0, n = device->TryPopAllEvents(popped, 8); i < n; ++i) queue.push_back(popped[i].header.type);
-    const std::vector<EventType> rest{EventType::Enabled, EventType::Custom, EventType::Module};
+    const auto pushEntity = [device](int id) {
+        Event event = Make(EventType::RegisteredEntity);
+        event.header.data.registeredEntity.id = static_cast<uint16_t>(id);
+        device->PushEvent(event);
+    };
+    for (int id = 1; id <= 30; ++id) pushEntity(id);
+    PanelFrameDriver& driver = PanelFrameDriver::Get();
+    driver.Frame(kTab);
+    driver.Frame(kTab);  // a new table sizes its columns on its second frame
+    const ImGuiTable* table = ImGui::TableFindByID(TabItemId(kTab, "RecentEventsTable"));
+    ASSERT_NE(table, nullptr);
+    // Down the "Action" column: its header, then each row's Clear. Row 2 shows entity 8.
+    const auto items = panel_test::ItemsDownFrom(ImVec2(table->Columns[3].MinX + 10, table->OuterRect.Min.y), kTab);
+    ASSERT_GE(items.size(), 4u);
+    driver.SetMouse(items[3].second, true);
+    driver.Frame(kTab);
+    pushEntity(31);
+    driver.SetMouse(items[3].second, false);
+    driver.Frame(kTab);
+    driver.SetMouse(ImVec2(-1, -1), false);
+
+    std::vector<int> history, queue, rest;
+    for (const auto& entry : device->PeekRecentEvents(100))
+        history.push_back(entry.event.header.data.registeredEntity.id);
+    Event popped[40];
+    for (int i = 0, n = device->TryPopAllEvents(popped, 40); i < n; ++i)
+        queue.push_back(popped[i].header.data.registeredEntity.id);
+    for (int id = 1; id <= 31; ++id)
+        if (id != 8) rest.push_back(id);
     EXPECT_EQ(history, rest);
     EXPECT_EQ(queue, rest);
 
@@ -167,6 +188,8 @@ TEST(DeviceTabTest, ControlsReachTheDevice) {
         EXPECT_EQ(entry.event.header.type, EventType::HeartBeat);
         EXPECT_EQ(entry.event.header.data.heartBeat.status, Status::Fatal);
     }
+    EXPECT_EQ(device->PeekRecentEvents(100).size(), 2u);
+    PickComboItem(TabItemId(kTab, "Status##Status"), "Fatal", 4, kTab);  // the shown status again: no event
     EXPECT_EQ(device->PeekRecentEvents(100).size(), 2u);
 
     // The connection control and the event form each have a "Conn Type" of their own.

@@ -2,6 +2,7 @@
 // them without reaching outside a buffer (the sanitizer builds check that), and
 // a robot thread may send commands while frames are drawn.
 
+#include "AllocationCounter.h"
 #include "LedTabSupport.h"
 
 #include <atomic>
@@ -38,12 +39,22 @@ std::vector<cfg::Zone> ThousandZones() {
     return zones;
 }
 
+// A channel of `zones` strips of `length` LEDs each, all named alike.
+std::vector<cfg::Zone> Strips(size_t zones, uint16_t length) {
+    return std::vector<cfg::Zone>(zones, Strip("s", length));
+}
+
+// What a frame may allocate whatever the configuration holds: far below a byte
+// for each of the millions of LEDs some cases configure and do not draw.
+constexpr size_t kFrameBytesBound = 32u << 20;
+
 struct BadCase {
     const char* name;
     std::vector<std::vector<cfg::Zone>> channels;
     void (*send)();
     size_t expectedLeds;
     float panelWidth = 600;
+    const char* shownText = "";
 };
 
 TEST(LedTabBadInputTest, DrawsEveryOddConfiguration) {
@@ -94,14 +105,21 @@ TEST(LedTabBadInputTest, DrawsEveryOddConfiguration) {
           {Strip("short", 1)}},
          [] {},
          65535 + 1},
+        // 65538 x 65535 LEDs: 65534 if the sum wrapped in 32 bits, under the frame's limit.
+        {"a channel longer than 32 bits count", {Strips(65538, 65535)}, [] {}, 0, 600, "Too large to draw"},
+        {"a channel too long to draw in a narrow window", {Strips(1000, 65535)}, [] {}, 0, 45, "Too large to draw"},
     };
     for (const BadCase& c : cases) {
         SCOPED_TRACE(c.name);
         ApplyChannels(c.channels, {BitmapAt("logo", "bitmaps/logo.bmp"), BitmapAt("missing", "bitmaps/none.bmp")});
         c.send();
         PanelFrameDriver::Get().SetPanelSize(ImVec2(c.panelWidth, 1000));
-        for (int frame = 0; frame < 3; ++frame) PanelFrameDriver::Get().Frame("LEDs", 0.02f);
+        for (int frame = 0; frame < 2; ++frame) PanelFrameDriver::Get().Frame("LEDs", 0.02f);
+        const size_t before = BytesAllocated();
+        const std::string& text = PanelFrameDriver::Get().Frame("LEDs", 0.02f);
+        EXPECT_LT(BytesAllocated() - before, kFrameBytesBound);
         EXPECT_EQ(DrawnLeds().size(), c.expectedLeds);
+        EXPECT_NE(text.find(c.shownText), std::string::npos);
     }
     PanelFrameDriver::Get().SetPanelSize(ImVec2(600, 700));
 }

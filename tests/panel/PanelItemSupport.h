@@ -5,6 +5,7 @@
 
 #include "PanelFrameDriver.h"
 
+#include <utility>
 #include <vector>
 
 namespace panel_test {
@@ -30,6 +31,23 @@ inline const std::string& Press(ImGuiID id, const char* tab) {
 inline void PickComboItem(ImGuiID comboId, const char* item, int index, const char* tab) {
     Press(comboId, tab);
     Press(ScopedId(ImHashData(&index, sizeof index, ImHashStr("##Combo_00")), item), tab);
+}
+
+// The items the mouse hovers moving down tab `tab` from screen point `from` to
+// the window's bottom, each once, top to bottom, with a point on each: found
+// where they are drawn, as a user finds them, whatever ids they carry.
+inline std::vector<std::pair<ImGuiID, ImVec2>> ItemsDownFrom(ImVec2 from, const char* tab) {
+    std::vector<std::pair<ImGuiID, ImVec2>> items;
+    PanelFrameDriver& driver = PanelFrameDriver::Get();
+    const ImGuiWindow* window = ImGui::FindWindowByName(kPanelWindow);
+    for (float y = from.y; y < window->Pos.y + window->Size.y; y += 2) {
+        driver.SetMouse(ImVec2(from.x, y), false);
+        driver.Frame(tab);
+        const ImGuiID id = GImGui->HoveredId;
+        if (id != 0 && (items.empty() || items.back().first != id)) items.emplace_back(id, ImVec2(from.x, y));
+    }
+    driver.SetMouse(ImVec2(-1, -1), false);
+    return items;
 }
 
 // The vertex colours strictly inside the box of the vertices coloured `outline`

@@ -1,8 +1,9 @@
 // The zone command forms, judged by what the device holds after the user acts:
-// pressed through the panel's own widgets where a press is all it takes, through
-// the forms' actions where a combo or number field would need a keyboard.
+// through the panel's own widgets (clicks, typing, combo picks) where the test
+// is about the widget, through the forms' actions elsewhere.
 
 #include "LedTabSupport.h"
+#include "PanelItemSupport.h"
 
 #include <cstring>
 
@@ -26,6 +27,17 @@ void SelectZone(int index) {
     PanelFrameDriver::Get().Frame("LEDs", 0.001f);
 }
 
+// Clicks the text field `label` of the LED tab, which selects what it holds, and types `text` over it.
+void TypeInto(const char* label, const char* text) {
+    ASSERT_TRUE(ClickWidget(label)) << label;
+    for (const char* c = text; *c; ++c) ImGui::GetIO().AddInputCharacter(*c);
+    PanelFrameDriver::Get().Frame("LEDs", 0.001f);
+}
+
+void PickAnimation(const char* name, int comboIndex) {
+    PickComboItem(TabItemId("LEDs", "Animation##zone"), name, comboIndex, "LEDs");
+}
+
 bool IsBlack(const ZoneState& zs) {
     return zs.lastCommand == LEDCommandType::SetColor && zs.lastColor.r == 0 && zs.lastColor.g == 0 &&
            zs.lastColor.b == 0 && !zs.running;
@@ -41,15 +53,36 @@ TEST(ZoneFormsTest, ChoosingNoneSendsBlackAtOnce) {
 
 TEST(ZoneFormsTest, TypedDelaysAreStoredAtLeastOneMillisecond) {
     ApplyChannels({{Strip("delay-strip", 4)}});
-    const uint16_t zone = IDCreator::createId("delay-strip");
-    ui::ZoneControlState& form = FormOf("ch0:delay-strip");
-    ui::ChooseAnimation(ui::GetLedTabStatics(), form, 2, zone);  // Blink
-    const std::pair<int, uint16_t> cases[] = {{0, 1}, {-40, 1}, {1, 1}, {250, 250}, {70000, 65535}};
+    SelectZone(0);
+    PickAnimation("Blink", 2);  // stages Blink's own delay, 1000 ms
+    const std::pair<const char*, uint16_t> cases[] = {{"250", 250}, {"0", 1}, {"70000", 65535}, {"-40", 1}};
     for (const auto& [typed, stored] : cases) {
-        form.animation.delay = ui::StoredDelay(typed);
-        ui::StartAnimation(ui::GetLedTabStatics(), form, zone);
+        TypeInto("Delay (ms)##zone", typed);
+        ASSERT_TRUE(ClickWidget("Start Animation##zone"));
         EXPECT_EQ(ZoneOf("delay-strip").applied.delay, stored) << typed;
     }
+}
+
+// A combo acts on a change only: picking again the item it shows resets, sends
+// and pushes nothing (the status combo's case is in DeviceTabTest).
+TEST(ZoneFormsTest, PickingTheShownAnimationAgainChangesNothing) {
+    ApplyChannels({{Strip("pick-strip", 4)}});
+    SelectZone(0);
+    const ui::ZoneControlState& form = FormOf("ch0:pick-strip");
+    PickAnimation("None", 0);  // whatever an earlier preset staged
+    PickAnimation("Blink", 2);
+    EXPECT_EQ(int(form.animation.delay), 1000);  // by value: the field is packed
+    TypeInto("Delay (ms)##zone", "40");
+    FormOf("ch0:pick-strip").animation.color = {1, 2, 3};
+    PickAnimation("Blink", 2);
+    EXPECT_EQ(int(form.animation.delay), 40);
+    EXPECT_EQ(form.animation.color.r + form.animation.color.g + form.animation.color.b, 6);
+
+    PickAnimation("None", 0);
+    EXPECT_TRUE(IsBlack(ZoneOf("pick-strip")));
+    Device().DispatchSetColor(IDCreator::createId("pick-strip"), {9, 9, 9});
+    PickAnimation("None", 0);
+    EXPECT_EQ(ZoneOf("pick-strip").lastColor.r, 9);
 }
 
 TEST(ZoneFormsTest, MatrixOpensOnTheTextFormAndTypingKeepsTwentyFourCharacters) {

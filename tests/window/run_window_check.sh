@@ -2,7 +2,7 @@
 # The simulation window as a user sees it: runs the example program under Xvfb
 # for a bounded number of frames twice, with the example configuration and with
 # an empty one, saves the last frame of each, and checks that the first shows
-# far more lit LEDs than the second.
+# far more lit LEDs than the second, and lit LEDs inside each of its matrices.
 #
 #   run_window_check.sh EXAMPLE_PROGRAM CHECKER OUTPUT_DIR [FRAMES]
 set -euo pipefail
@@ -23,4 +23,7 @@ run() {  # screenshot, then extra arguments
 
 run "$out/lit.png"
 run "$out/empty.png" --config "$out/empty.json"
-"$checker" "$out/lit.png" "$out/empty.png"
+# The example configuration's boxes as the window shows them, top to bottom: the
+# elevator strip, its driver-display matrix, the front and rear strips, the
+# rear's status-panel matrix (cut by the window's bottom edge).
+"$checker" "$out/lit.png" "$out/empty.png" 4 5000 SMSSM

@@ -100,6 +100,7 @@ int RunHost(const HostOptions& options, const std::function<void()>& robotPeriod
 
         ImGui_ImplOpenGL3_NewFrame();
         ImGui_ImplGlfw_NewFrame();
+        if (options.fixedFrameSeconds > 0.0f) ImGui::GetIO().DeltaTime = options.fixedFrameSeconds;
         ImGui::NewFrame();
         for (auto& callback : Snapshot(g_frameCallbacks)) callback();
         ImGui::SetCurrentContext(g_context);  // an extension may have switched it

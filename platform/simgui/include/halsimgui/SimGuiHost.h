@@ -16,6 +16,9 @@ struct HostOptions {
     int height = 800;
     int maxFrames = 0;           // stop after this many frames; 0: run until the window closes
     std::string screenshotPath;  // when set, the last frame is saved here as PNG
+    // When above 0, every frame counts this long instead of the time it took, so
+    // a recorded run shows the same frames on a fast machine and a slow one.
+    float fixedFrameSeconds = 0.0f;
 };
 
 // Publishes the extension points now, so listeners registered earlier or later

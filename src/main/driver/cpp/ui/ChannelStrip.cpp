@@ -200,23 +200,18 @@ void DrawTooltip(const StripFrame& f) {
 
 }  // namespace
 
-uint32_t StripLedCount(const Configuration::Channel& channel) {
-    uint32_t count = 0;
-    for (const auto& zone : channel.zones) {
-        if (zone.type == Configuration::ZoneType::Strip) count += zone.strip.length;
-    }
-    return count;
-}
-
 void ComputeChannelStrip(const Configuration::Channel& channel, const ZoneEntry* entries, LedTabStatics& statics,
                          PavonixSimDevice& device, ChannelStrip& out) {
-    out.ledCount = StripLedCount(channel);
+    const uint64_t ledCount = StripLedCount(channel);
     out.hasStripZone = std::any_of(channel.zones.begin(), channel.zones.end(),
                                    [](const auto& zone) { return zone.type == Configuration::ZoneType::Strip; });
     out.segments.clear();
+    // The buffers are sized from the count; one that no frame draws is not made at all.
+    out.ledCount = ledCount <= kMaxDrawnLedsPerFrame ? static_cast<uint32_t>(ledCount) : 0;
     out.leds.assign(out.ledCount, domain::Color::Black());
     out.ledZoneRefs.assign(out.ledCount, nullptr);
 
+    if (out.ledCount != ledCount) return;
     uint32_t cursor = 0;
     for (size_t z = 0; z < channel.zones.size(); ++z) {
         const Configuration::Zone& zone = channel.zones[z];

@@ -71,15 +71,14 @@ void DrawPixels(const std::vector<domain::Color>& pixels, const Configuration::Z
 }  // namespace
 
 void DrawMatrixZone(const Configuration::Zone& zone, uint16_t zoneHash, PavonixSimDevice& device, float ledRadius,
-                    float ledSpacing, uint32_t& ledBudget) {
+                    float ledSpacing, bool drawn) {
     const Configuration::ZoneMatrix& m = zone.matrix;
     ImGui::Text("Matrix Zone: %s (%dx%d)", zone.id.c_str(), int(m.rows), int(m.cols));
-    const uint32_t pixelCount = uint32_t(m.rows) * std::max<uint32_t>(1, m.cols);
-    if (pixelCount > ledBudget) {
-        ImGui::TextDisabled("Too large to draw: %u pixels", pixelCount);
+    const uint64_t pixelCount = MatrixPixelCount(m);
+    if (!drawn) {
+        ImGui::TextDisabled("Too large to draw: %llu pixels", static_cast<unsigned long long>(pixelCount));
         return;
     }
-    ledBudget -= pixelCount;
 
     static std::vector<domain::Color> pixels;  // GUI thread only; reused for its storage
     pixels.assign(pixelCount, domain::Color::Black());

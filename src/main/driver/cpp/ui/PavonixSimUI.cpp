@@ -20,24 +20,23 @@ PavonixSimUI& PavonixSimUI::GetInstance() {
     return instance;
 }
 
-void PavonixSimUI::setImGuiContext(ImGuiContext* ctx) {
-    m_imguiContext = ctx;
-    if (ctx != nullptr) {
+// ImGui's current context is one process-wide pointer that the GUI's thread
+// draws with: only init and render, which the GUI calls on that thread, set it.
+void PavonixSimUI::setImGuiContext(ImGuiContext* ctx) { m_imguiContext.store(ctx, std::memory_order_release); }
+
+void PavonixSimUI::MakeKeptContextCurrent() const {
+    if (ImGuiContext* ctx = m_imguiContext.load(std::memory_order_acquire)) {
         ImGui::SetCurrentContext(ctx);
     }
 }
 
 void PavonixSimUI::init() {
-    if (m_imguiContext != nullptr) {
-        ImGui::SetCurrentContext(m_imguiContext);
-    }
+    MakeKeptContextCurrent();
     ConsoleLogger::getInstance().logInfo(kLogKey, "init - deploy path='%s'", BitmapLoader::GetDeployPath().c_str());
 }
 
 void PavonixSimUI::render() {
-    if (m_imguiContext != nullptr) {
-        ImGui::SetCurrentContext(m_imguiContext);
-    }
+    MakeKeptContextCurrent();
     if (ImGui::GetCurrentContext() == nullptr) {
         return;
     }

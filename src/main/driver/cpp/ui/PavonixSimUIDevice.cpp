@@ -17,8 +17,8 @@
 #include <orvek/domain/device/PavonixSimTypes.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
-#include <cstdio>
 #include <string>
 
 #include <imgui.h>
@@ -52,9 +52,23 @@ double SteadySeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
+// The row's Clear button, scoped by its event's time stamp: rows shift whenever
+// an event arrives, and an id by row number would hand a press on one row to
+// the event that slides under it. It acts the moment the mouse goes down (or
+// the keyboard activates it), while the row still shows the event pressed.
+bool ClearPressed(double timestampSec) {
+    char scope[32];
+    const auto end = std::to_chars(scope, scope + sizeof scope, timestampSec).ptr;  // exact, so unique per event
+    ImGui::PushID(scope, end);
+    ImGui::SmallButton("Clear");
+    const bool pressed = ImGui::IsItemActivated();
+    ImGui::PopID();
+    return pressed;
+}
+
 // Draws one row; returns true when its "Clear" removed the event, after which the
 // rows below describe a list that no longer exists and are left for the next frame.
-bool DrawEventRow(const pavonix::sim::EventHistoryEntry& entry, size_t row, double now, std::string& details) {
+bool DrawEventRow(const pavonix::sim::EventHistoryEntry& entry, double now, std::string& details) {
     ImGui::TableNextRow();
     ImGui::TableNextColumn();
     ImGui::Text("%.2f", std::max(0.0, now - entry.timestampSec));
@@ -68,9 +82,7 @@ bool DrawEventRow(const pavonix::sim::EventHistoryEntry& entry, size_t row, doub
     ImGui::TextUnformatted(details.data(), details.data() + details.size());
     ImGui::PopTextWrapPos();
     ImGui::TableNextColumn();
-    char label[40];
-    std::snprintf(label, sizeof label, "Clear##event%zu", row);
-    if (!ImGui::SmallButton(label)) return false;
+    if (!ClearPressed(entry.timestampSec)) return false;
     PavonixSimDevice::GetInstance()->RemoveEventByTimestamp(entry.timestampSec);
     return true;
 }
@@ -93,8 +105,8 @@ void DrawRecentEvents() {
         ImGui::TableSetupColumn("Details", ImGuiTableColumnFlags_WidthStretch);
         ImGui::TableSetupColumn("Action", ImGuiTableColumnFlags_WidthFixed, 90.0f);
         ImGui::TableHeadersRow();
-        for (size_t i = 0; i < entries.size(); ++i) {
-            if (DrawEventRow(entries[i], i, now, details)) break;
+        for (const auto& entry : entries) {
+            if (DrawEventRow(entry, now, details)) break;
         }
         ImGui::EndTable();
     }
@@ -116,7 +128,7 @@ void DrawEventPusher() {
     evtTypeIdx = std::clamp(evtTypeIdx, 0, rows - 1);
     // Its own id scope keeps the form's "Conn Type" apart from the connection control's.
     ImGui::PushID("EventForm");
-    ImGui::Combo("Event Type", &evtTypeIdx, EventItemsGetter, nullptr, rows, -1);
+    ui::Combo("Event Type", &evtTypeIdx, EventItemsGetter, nullptr, rows);
     evtTypeIdx = std::clamp(evtTypeIdx, 0, rows - 1);
     const ui::EventEntry& entry = entries[static_cast<size_t>(evtTypeIdx)];
     ui::EventUiState& state = ui::GetEventUiState();

@@ -11,6 +11,7 @@
 
 #include "device/PavonixSimDevice.h"
 #include "ui/ImGuiCompat.h"
+#include "ui/LedDrawPlan.h"
 #include "ui/LedTabDrawing.h"
 #include "ui/LedTabState.h"
 #include "ui/PavonixSimUI.h"
@@ -21,24 +22,12 @@ namespace orvek::internal {
 
 namespace {
 
-// The longest channel's strip LEDs, which sizes the LEDs of every channel alike.
-int LongestStrip(const std::vector<Configuration::Channel>& channels) {
-    uint32_t longest = 0;
-    for (const auto& channel : channels) {
-        uint32_t sum = 0;
-        for (const auto& zone : channel.zones) {
-            if (zone.type == Configuration::ZoneType::Strip) sum += zone.strip.length;
-        }
-        longest = std::max(longest, sum);
-    }
-    return static_cast<int>(std::min<uint32_t>(longest, INT32_MAX));
-}
-
-ResponsiveStripLayout SharedLayout(const std::vector<Configuration::Channel>& channels) {
+// The LEDs of every channel alike are sized from the longest strip the frame draws.
+ResponsiveStripLayout SharedLayout(const ui::LedDrawPlan& plan) {
     const float available = ImGui::GetContentRegionAvail().x;
     const float containerWidth = available > 0.0f ? available : UIConstants::kStripDefaultWidth;
     const float innerWidth = std::max(1.0f, containerWidth - 2.0f * UIConstants::kStripPadding);
-    return CalculateResponsiveStripLayout(innerWidth, LongestStrip(channels));
+    return CalculateResponsiveStripLayout(innerWidth, static_cast<int>(plan.longestDrawnStrip));
 }
 
 }  // namespace
@@ -47,6 +36,7 @@ void PavonixSimUI::DrawLedTab() {
     // GUI thread only: the lists and the strip buffers keep their storage between frames.
     static ui::LedTabLists lists;
     static ui::ChannelStrip strip;
+    static ui::LedDrawPlan plan;
 
     ui::SeparatorText("LED Strip Visualization");
     PavonixSimDevice& device = *PavonixSimDevice::GetInstance();
@@ -61,25 +51,26 @@ void PavonixSimUI::DrawLedTab() {
         statics.selectedZoneIdx = 0;
     }
 
-    const ResponsiveStripLayout shared = SharedLayout(channels);
-    const ui::ZoneEntry* entries = lists.zones.data();
-    uint32_t ledBudget = ui::kMaxDrawnLedsPerFrame;
-    for (const auto& channel : channels) {
+    ui::PlanLedFrame(channels, plan);
+    const ResponsiveStripLayout shared = SharedLayout(plan);
+    size_t first = 0;  // the channel's first zone in the zone list and in the plan
+    for (size_t c = 0; c < channels.size(); ++c) {
+        const Configuration::Channel& channel = channels[c];
+        const ui::ZoneEntry* entries = lists.zones.data() + first;
         ImGui::Text("Channel: %s (%d LEDs)", channel.id.c_str(), int(channel.length));
-        const uint32_t stripLeds = ui::StripLedCount(channel);
-        if (stripLeds <= ledBudget) {
-            ledBudget -= stripLeds;
+        if (plan.stripDrawn[c]) {
             ui::ComputeChannelStrip(channel, entries, statics, device, strip);
             ui::DrawChannelStrip(strip, shared.ledRadius, shared.ledSpacing);
         } else {
-            ImGui::TextDisabled("Too large to draw: %u LEDs", stripLeds);
+            ImGui::TextDisabled("Too large to draw: %llu LEDs",
+                                static_cast<unsigned long long>(ui::StripLedCount(channel)));
         }
         for (size_t z = 0; z < channel.zones.size(); ++z) {
             if (channel.zones[z].type != Configuration::ZoneType::Matrix) continue;
             ui::DrawMatrixZone(channel.zones[z], entries[z].zoneHash, device, shared.ledRadius, shared.ledSpacing,
-                               ledBudget);
+                               plan.matrixDrawn[first + z]);
         }
-        entries += channel.zones.size();
+        first += channel.zones.size();
     }
 
     ui::DrawZoneControls(statics, lists);

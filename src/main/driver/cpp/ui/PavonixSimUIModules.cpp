@@ -139,7 +139,7 @@ void PavonixSimUI::DrawModulesTab() {
     }
     const int count = static_cast<int>(modules.size());
     selectedModuleIdx = std::clamp(selectedModuleIdx, 0, count - 1);
-    ImGui::Combo("Module", &selectedModuleIdx, ModuleItemsGetter, &modules, count, -1);
+    ui::Combo("Module", &selectedModuleIdx, ModuleItemsGetter, &modules, count);
     selectedModuleIdx = std::clamp(selectedModuleIdx, 0, count - 1);
     const ConfiguredModule& module = modules[static_cast<size_t>(selectedModuleIdx)];
 

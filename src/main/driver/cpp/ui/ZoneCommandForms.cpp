@@ -45,10 +45,10 @@ bool ZoneLabel(void* data, int index, const char** out) {
     return true;
 }
 
-// A combo over `labels`; true with `index` inside them when the user picked one.
+// A combo over `labels`; true with `index` inside them when the user picked another one.
 bool LabelCombo(const char* label, int& index, const std::vector<std::string>& labels) {
-    const bool picked = ImGui::Combo(label, &index, StringLabel, const_cast<std::vector<std::string>*>(&labels),
-                                     static_cast<int>(labels.size()));
+    const bool picked = Combo(label, &index, StringLabel, const_cast<std::vector<std::string>*>(&labels),
+                              static_cast<int>(labels.size()));
     return picked && index >= 0 && size_t(index) < labels.size();
 }
 
@@ -182,7 +182,7 @@ void DrawTextForm(ZoneControlState& state, uint16_t zoneHash, bool isMatrix) {
 
     static constexpr std::array<const char*, 2> kDirections{"Scroll Left", "Scroll Right"};
     int direction = text.dir == MatrixTextScrollDirection::RIGHT ? 1 : 0;
-    if (ImGui::Combo("Direction##text", &direction, kDirections.data(), int(kDirections.size()))) {
+    if (Combo("Direction##text", &direction, kDirections.data(), int(kDirections.size()))) {
         text.dir = direction == 1 ? MatrixTextScrollDirection::RIGHT : MatrixTextScrollDirection::LEFT;
     }
     bool oneShot = text.oneShot != 0;
@@ -207,7 +207,7 @@ void DrawCommandType(ZoneControlState& state, bool isMatrix) {
     if (state.mode != options[0] && state.mode != options[1]) state.mode = options[0];
     const std::array<const char*, 2> labels{ModeLabel(options[0]), ModeLabel(options[1])};
     int index = state.mode == options[1] ? 1 : 0;
-    if (ImGui::Combo("Command Type", &index, labels.data(), int(labels.size())) && (index == 0 || index == 1)) {
+    if (Combo("Command Type", &index, labels.data(), int(labels.size())) && (index == 0 || index == 1)) {
         state.mode = options[size_t(index)];
     }
 }
@@ -219,8 +219,8 @@ void DrawZoneControls(LedTabStatics& statics, const LedTabLists& lists) {
     if (lists.zones.empty()) return;
 
     const int zoneCount = static_cast<int>(lists.zones.size());
-    ImGui::Combo("Active Zone", &statics.selectedZoneIdx, ZoneLabel, const_cast<std::vector<ZoneEntry>*>(&lists.zones),
-                 zoneCount);
+    Combo("Active Zone", &statics.selectedZoneIdx, ZoneLabel, const_cast<std::vector<ZoneEntry>*>(&lists.zones),
+          zoneCount);
     statics.selectedZoneIdx = std::clamp(statics.selectedZoneIdx, 0, zoneCount - 1);
     const ZoneEntry& entry = lists.zones[size_t(statics.selectedZoneIdx)];
     ZoneControlState& state = statics.zoneControlStates[entry.stateKey];

@@ -12,6 +12,7 @@
 #include <orvek/configuration/configs/Channel.h>
 #include <orvek/domain/Color.h>
 
+#include "ui/LedDrawPlan.h"
 #include "ui/LedTabState.h"
 
 namespace orvek::internal {
@@ -19,11 +20,6 @@ class PavonixSimDevice;
 }
 
 namespace orvek::internal::ui {
-
-// The LEDs one frame draws at most, strips and matrix pixels together. Each LED
-// is some sixty vertices, and a configuration may hold millions of LEDs: past
-// this a strip or matrix is named, not drawn, rather than run out of memory.
-inline constexpr uint32_t kMaxDrawnLedsPerFrame = 65536;
 
 // One strip zone's LEDs within its channel.
 struct ZoneSegment {
@@ -34,7 +30,7 @@ struct ZoneSegment {
 
 // The colors of one channel's strip zones, in channel order.
 struct ChannelStrip {
-    uint32_t ledCount = 0;      // the strip zones' lengths summed
+    uint32_t ledCount = 0;      // the strip zones' lengths summed; at most the frame's limit
     bool hasStripZone = false;  // also true when every strip zone is empty
     std::vector<domain::Color> leds;
     std::vector<const Configuration::Zone*> ledZoneRefs;  // the zone that lit each LED
@@ -44,21 +40,19 @@ struct ChannelStrip {
 
 // Works out `out` for `channel`. `entries` are the channel's zone entries, one
 // per zone in order. A zone seen for the first time gets its animation form
-// here (from the preset) and is drawn at time 0 on that frame.
+// here (from the preset) and is drawn at time 0 on that frame. A channel of
+// more LEDs than a frame draws gets none.
 void ComputeChannelStrip(const Configuration::Channel& channel, const ZoneEntry* entries, LedTabStatics& statics,
                          PavonixSimDevice& device, ChannelStrip& out);
-
-// The LEDs of `channel`'s strip zones, summed.
-uint32_t StripLedCount(const Configuration::Channel& channel);
 
 // Draws the strip box of `strip` at the cursor with LEDs of the frame's shared
 // radius and spacing, then reserves its space. Draws nothing without LEDs.
 void DrawChannelStrip(const ChannelStrip& strip, float ledRadius, float ledSpacing);
 
 // Draws one matrix zone at the cursor: its heading, its box and its pixels from
-// the zone's state, oriented; shrunk to the window's width when wider. Takes its
-// pixels from `ledBudget`; a matrix larger than what is left is only named.
+// the zone's state, oriented; shrunk to the window's width when wider. A matrix
+// the frame has no room for (`drawn` false) is only named.
 void DrawMatrixZone(const Configuration::Zone& zone, uint16_t zoneHash, PavonixSimDevice& device, float ledRadius,
-                    float ledSpacing, uint32_t& ledBudget);
+                    float ledSpacing, bool drawn);
 
 }  // namespace orvek::internal::ui

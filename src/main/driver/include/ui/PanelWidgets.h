@@ -5,17 +5,17 @@
 #include <array>
 #include <cstddef>
 
-#include <imgui.h>
+#include "ui/ImGuiCompat.h"
 
 namespace orvek::internal::ui {
 
 // A combo over `labels` editing `index`. Whatever the combo did, `index` ends in
 // 0..N-1, so a value from outside (a device read, an old form) can never index
-// past the table. Returns whether the user picked an item this frame.
+// past the table. Returns whether the user picked another item this frame.
 template <size_t N>
 bool DrawClampedCombo(const char* label, int& index, const std::array<const char*, N>& labels) {
     static_assert(N > 0);
-    const bool changed = ImGui::Combo(label, &index, labels.data(), static_cast<int>(N), -1);
+    const bool changed = Combo(label, &index, labels.data(), static_cast<int>(N));
     if (index < 0 || index >= static_cast<int>(N)) index = index < 0 ? 0 : static_cast<int>(N) - 1;
     return changed;
 }

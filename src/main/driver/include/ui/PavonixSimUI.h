@@ -3,7 +3,10 @@
 // ticks the device and draws the window "Pavonix Simulation" with the tabs
 // "LEDs", "Modules" and "Device".
 //
-// Everything here runs on the simulation GUI's thread, inside its frame.
+// Everything here runs on the simulation GUI's thread, inside its frame, except
+// setImGuiContext, which the HAL may call on a robot program's thread.
+
+#include <atomic>
 
 struct ImGuiContext;
 
@@ -31,15 +34,17 @@ public:
     PavonixSimUI(const PavonixSimUI&) = delete;
     PavonixSimUI& operator=(const PavonixSimUI&) = delete;
 
-    // Keeps the GUI's context (not owned); a non-null one also becomes current.
+    // Keeps the GUI's context (not owned) for init and render to make current.
+    // Any thread: the HAL calls it on whichever thread connects first, while the
+    // GUI may be drawing, so it touches neither ImGui nor the current context.
     void setImGuiContext(ImGuiContext* ctx);
 
     // The GUI's init callback: makes the kept context current and logs the deploy path.
     void init();
 
-    // The GUI's per-frame callback: with a current ImGui context, ticks the device
-    // by the frame time (1000 x DeltaTime ms) and draws the panel; without one,
-    // does nothing at all.
+    // The GUI's per-frame callback: makes the kept context current; then, with a
+    // current ImGui context, ticks the device by the frame time (1000 x DeltaTime
+    // ms) and draws the panel; without one, does nothing at all.
     void render();
 
     // Nothing to release; kept for the GUI's callback set.
@@ -49,12 +54,14 @@ private:
     PavonixSimUI() = default;
     ~PavonixSimUI() = default;
 
+    void MakeKeptContextCurrent() const;
     void DrawDeviceTab();
     void DrawLedTab();
     void DrawModulesTab();
     void DrawStatusControls();
 
-    ImGuiContext* m_imguiContext = nullptr;
+    // Written by the handover on any thread, read by the GUI's thread each frame.
+    std::atomic<ImGuiContext*> m_imguiContext{nullptr};
 };
 
 }  // namespace orvek::internal

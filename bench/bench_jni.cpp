@@ -116,3 +116,28 @@ void BM_JniSetColor(benchmark::State& state) {
 BENCHMARK(BM_JniSetColor);
 
 }  // namespace
+
+namespace {
+
+// What the binding must do for the colour on every call, and nothing else: the
+// colour's class and its three field ids, looked up afresh each time. Beside
+// BM_JniSetColor it shows how much of a Java call these look-ups alone cost.
+void BM_JniColorLookups(benchmark::State& state) {
+    JavaSide& side = Java();
+    if (!side.error.empty()) {
+        state.SkipWithError(side.error.c_str());
+        return;
+    }
+    JNIEnv* env = side.env;
+    for (auto _ : state) {
+        jclass cls = env->GetObjectClass(side.color);
+        benchmark::DoNotOptimize(env->GetFieldID(cls, "r", "B"));
+        benchmark::DoNotOptimize(env->GetFieldID(cls, "g", "B"));
+        benchmark::DoNotOptimize(env->GetFieldID(cls, "b", "B"));
+        env->DeleteLocalRef(cls);  // this thread never returns to Java to free it
+    }
+    if (Failed(env, side, "a colour field was not found")) state.SkipWithError(side.error.c_str());
+}
+BENCHMARK(BM_JniColorLookups);
+
+}  // namespace

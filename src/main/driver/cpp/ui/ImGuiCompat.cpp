@@ -21,26 +21,16 @@ void SeparatorText(const char* label) {
     }
 }
 
-}  // namespace orvek::internal::ui
-
-namespace orvek::internal::ui {
-
-namespace {
-
 // 1.86 writes the picked index and reports every pick; keep only real changes.
-bool Changed(int* current, int before, bool picked) { return picked && *current != before; }
-
-}  // namespace
-
 bool Combo(const char* label, int* current, const char* const items[], int count, int heightInItems) {
     const int before = *current;
-    return Changed(current, before, ImGui::Combo(label, current, items, count, heightInItems));
+    return ImGui::Combo(label, current, items, count, heightInItems) && *current != before;
 }
 
 bool Combo(const char* label, int* current, bool (*itemGetter)(void* data, int index, const char** text), void* data,
            int count, int heightInItems) {
     const int before = *current;
-    return Changed(current, before, ImGui::Combo(label, current, itemGetter, data, count, heightInItems));
+    return ImGui::Combo(label, current, itemGetter, data, count, heightInItems) && *current != before;
 }
 
 }  // namespace orvek::internal::ui
